@@ -1,0 +1,32 @@
+// The program's entry: the application, the desktop services and the first main window.
+#include "imagechooser/choosers.h"
+#include "mainwindow/main.h"
+#include "platform/desktopsound.h"
+#include "platform/documents.h"
+#include "platform/messageboxes.h"
+#include "platform/windowowner.h"
+#include "platform/windows.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[])
+{
+    // Scale the fixed layouts exactly in proportion to the desktop's dots per inch.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Trivolo"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/builtin/trivolo.ico")));
+    trivolo::install_font_substitutes();
+
+    trivolo::QtMessageBoxes boxes;
+    trivolo::DesktopSound sound;
+    trivolo::DesktopDocuments documents;
+    trivolo::Services services{boxes, sound, documents};
+    trivolo::ImageChoosers choosers(services);
+    trivolo::MainWindowOwner owner([&](trivolo::MainWindowOwner& self) {
+        return new trivolo::main(services, self, choosers);
+    });
+    owner.show_first();
+    return QApplication::exec();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+class QWidget;
+class QPalette;
+class QColor;
+
+namespace trivolo {
+
+// Puts the window's top-left corner where the window sits in the middle of its screen.
+void centre_on_screen(QWidget* window);
+
+// A window that the user cannot resize or maximise; `minimisable` keeps the minimise button.
+void make_fixed_window(QWidget* window, bool minimisable);
+
+// The desktop background colour of the classic desktop, taken from the theme: a
+// deep shade of the selection colour, readable under highlight-coloured text.
+QColor desktop_colour(const QPalette& palette);
+
+// Applies what a form asks of each widget under `root` (and of `root` itself) through
+// dynamic properties, as Designer stores neither colour roles nor fractional sizes:
+// "textColour" and "backColour" take the theme colour "highlight", "highlightText" or
+// "desktop"; "pointSizeF" sets the exact point size of the widget's font.
+void apply_form_properties(QWidget* root);
+
+// Maps the faces the forms name onto fonts a Linux desktop has.
+void install_font_substitutes();
+
+}  // namespace trivolo

@@ -1,0 +1,113 @@
+#include "settings/settings.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+
+namespace trivolo::settings {
+
+namespace {
+
+// Settings files hold a word or a file name per line; nothing legitimate comes
+// near this, so a huge or binary file is read no further.
+constexpr qint64 kMaxSettingsBytes = 4096;
+
+QString& folder_override()
+{
+    static QString folder;
+    return folder;
+}
+
+// Splits off up to `count` lines; a line ends at LF (a CR before it is dropped) or at
+// the end of the text. Lines the text lacks are not returned.
+QStringList first_lines(const QByteArray& text, int count)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    while (lines.size() < count && start < text.size()) {
+        qsizetype end = text.indexOf('\n', start);
+        if (end < 0)
+            end = text.size();
+        QByteArray line = text.mid(start, end - start);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        lines.append(QString::fromUtf8(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
+QStringList read_lines(const QString& relative_name, int count)
+{
+    const QString path = app_file(relative_name);
+    QFile file(path);
+    QStringList lines;
+    if (file.open(QIODevice::ReadOnly))
+        lines = first_lines(file.read(kMaxSettingsBytes), count);
+    else
+        qWarning("Trivolo: cannot read %s: %s", qUtf8Printable(path), qUtf8Printable(file.errorString()));
+
+    if (file.isOpen() && lines.size() < count)
+        qWarning("Trivolo: %s holds fewer than %d line(s); the missing ones read as empty",
+                 qUtf8Printable(path), count);
+    while (lines.size() < count)
+        lines.append(QString());
+    return lines;
+}
+
+}  // namespace
+
+QString app_folder()
+{
+    const QString& override_folder = folder_override();
+    return override_folder.isEmpty() ? QCoreApplication::applicationDirPath() : override_folder;
+}
+
+void set_app_folder(const QString& folder)
+{
+    folder_override() = folder;
+}
+
+QString app_file(const QString& relative_name)
+{
+    return app_folder() + relative_name;
+}
+
+QString image_file(const QString& file_name)
+{
+    return app_file(QString::fromLatin1(kImagesFolder) + QLatin1Char('/') + file_name);
+}
+
+bool is_bare_file_name(const QString& name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
+        && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
+        && !name.contains(QChar(u'\0'));
+}
+
+QString read_first_line(const QString& relative_name)
+{
+    return read_lines(relative_name, 1).first();
+}
+
+QStringList read_first_two_lines(const QString& relative_name)
+{
+    return read_lines(relative_name, 2);
+}
+
+WriteResult write_lines(const QString& relative_name, const QStringList& values)
+{
+    const QString path = app_file(relative_name);
+    QByteArray text;
+    for (const QString& value : values)
+        text += value.toUtf8() + "\r\n";
+
+    // QSaveFile writes beside the file and renames over it on commit, so a refused
+    // or interrupted write leaves the old contents in place.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
+        return {};
+    return {false, QStringLiteral("Could not save %1: %2").arg(path, file.errorString())};
+}
+
+}  // namespace trivolo::settings

@@ -1,0 +1,116 @@
+#include "testsupport.h"
+
+#include "settings/settings.h"
+
+#include <QCoreApplication>
+#include <QDirIterator>
+#include <QFile>
+#include <QTest>
+
+namespace trivolo::test {
+
+int FakeBoxes::show(const QString& prompt, int buttons, const QString& title)
+{
+    const ShownBox box{prompt, buttons, title};
+    shown.append(box);
+    if (on_show)
+        on_show(box);
+    return answers.isEmpty() ? AnswerOk : answers.takeFirst();
+}
+
+void FakeSound::play(const QString& path)
+{
+    played.append(path);
+    if (on_play)
+        on_play(path);
+}
+
+TempAppFolder::TempAppFolder()
+{
+    const QString source = QStringLiteral(TRIVOLO_ASSET_DIR);
+    QDirIterator entries(source, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (entries.hasNext()) {
+        const QString from = entries.next();
+        const QString to = dir_.path() + from.mid(source.size());
+        QDir().mkpath(QFileInfo(to).path());
+        QFile::copy(from, to);
+        QFile(to).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+    settings::set_app_folder(dir_.path());
+}
+
+TempAppFolder::~TempAppFolder()
+{
+    settings::set_app_folder(QString());
+}
+
+void TempAppFolder::write(const QString& relative_name, const QByteArray& contents) const
+{
+    QFile target(file(relative_name));
+    QVERIFY2(target.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(target.fileName()));
+    target.write(contents);
+}
+
+QByteArray TempAppFolder::read(const QString& relative_name) const
+{
+    QFile source(file(relative_name));
+    return source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
+}
+
+void TempAppFolder::remove(const QString& relative_name) const
+{
+    QFile::remove(file(relative_name));
+}
+
+TestApp::TestApp()
+    : owner([this](MainWindowOwner& self) { return new main(services, self, choosers); })
+{
+    owner.show_first();
+}
+
+TestApp::~TestApp() = default;
+
+main* TestApp::window() const
+{
+    return qobject_cast<main*>(owner.window());
+}
+
+void TestApp::settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QStringList TestApp::sounds() const
+{
+    QStringList names;
+    for (const QString& path : sound.played)
+        names.append(path.mid(folder.path().size()));
+    return names;
+}
+
+QStringList TestApp::prompts() const
+{
+    QStringList result;
+    for (const ShownBox& box : boxes.shown)
+        result.append(box.prompt);
+    return result;
+}
+
+void click_cell(const main* window, int cell)
+{
+    QWidget* box = child(window, qPrintable(QStringLiteral("p%1").arg(cell)));
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(60, 60));
+}
+
+QImage picture_of(const QWidget* box)
+{
+    const QPixmap picture = qobject_cast<const QLabel*>(box)->pixmap();
+    return picture.isNull() ? QImage() : picture.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage picture_file(const QString& path)
+{
+    return QImage(path).convertToFormat(QImage::Format_ARGB32);
+}
+
+}  // namespace trivolo::test
