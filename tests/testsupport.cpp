@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace trivolo::test {
 
 int FakeBoxes::show(const QString& prompt, int buttons, const QString& title)
@@ -62,9 +65,29 @@ void TempAppFolder::remove(const QString& relative_name) const
     QFile::remove(file(relative_name));
 }
 
-TestApp::TestApp()
+RefusedWrites::RefusedWrites()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    saved_limit_ = limit.rlim_cur;
+    std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = 0;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+RefusedWrites::~RefusedWrites()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = saved_limit_;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+TestApp::TestApp(const Files& files)
     : owner([this](MainWindowOwner& self) { return new main(services, self, choosers); })
 {
+    for (const auto& [name, contents] : files)
+        folder.write(name, contents);
     owner.show_first();
 }
 

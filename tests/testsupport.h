@@ -70,10 +70,27 @@ private:
     QTemporaryDir dir_;
 };
 
+// While it lives, every write to a file fails as on a full disk (even for root):
+// the file size limit is zero and the signal that would end the process is ignored.
+class RefusedWrites {
+public:
+    RefusedWrites();
+    ~RefusedWrites();
+    RefusedWrites(const RefusedWrites&) = delete;
+    RefusedWrites& operator=(const RefusedWrites&) = delete;
+
+private:
+    unsigned long long saved_limit_ = 0;
+};
+
+// Settings files to write into the application folder before the program starts:
+// relative name and contents.
+using Files = QList<std::pair<QString, QByteArray>>;
+
 // The program with fake services and a temporary application folder: the first
 // main window is open.
 struct TestApp {
-    TestApp();
+    explicit TestApp(const Files& files = {});
     ~TestApp();
 
     main* window() const;

@@ -25,6 +25,7 @@ main::main(Services& services_, MainWindowOwner& owner_, ImageChoosers& choosers
     // The board area keeps its designed size; the window is that plus the menu bar.
     ui->client->setFixedSize(ui->client->size());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();  // the final size now, so that start-up centres the real window
     main_load();
 }
 

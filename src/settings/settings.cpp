@@ -103,11 +103,15 @@ WriteResult write_lines(const QString& relative_name, const QStringList& values)
         text += value.toUtf8() + "\r\n";
 
     // QSaveFile writes beside the file and renames over it on commit, so a refused
-    // or interrupted write leaves the old contents in place.
+    // or interrupted write leaves the old contents in place. The explicit flush
+    // matters: Qt 6.4's commit() reports success even when its own final flush
+    // failed (a full disk), and would then put an empty file in place of the old one.
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush() && file.commit())
         return {};
-    return {false, QStringLiteral("Could not save %1: %2").arg(path, file.errorString())};
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    return {false, QStringLiteral("Could not save %1: %2").arg(path, reason)};
 }
 
 }  // namespace trivolo::settings
