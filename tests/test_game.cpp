@@ -87,7 +87,7 @@ void TestGame::new_game_prepares_the_board()
     QFETCH(QString, message);
     QFETCH(QStringList, sounds);
 
-    TestApp app({{"/mode.txt", mode}, {"/sound.txt", sound}, {"/playerimg.txt", "star.gif\r\nheart.ico\r\n"}});
+    TestApp app({{"/mode.txt", mode}, {"/sound.txt", sound}, {"/playerimg.txt", "star.jpeg\r\nheart.ico\r\n"}});
     app.folder.remove("/menu.txt");
     main* window = app.window();
     trigger(window, "ngame");
@@ -96,7 +96,7 @@ void TestGame::new_game_prepares_the_board()
     QVERIFY(child(window, "playerlevel")->isVisible());
     QVERIFY(!child(window, "howpic")->isVisible());
     QVERIFY(picture_of(child(window, "howpic")).isNull());
-    QCOMPARE(picture_of(child(window, "playerpics")), image_named("star.gif"));
+    QCOMPARE(picture_of(child(window, "playerpics")), image_named("star.jpeg"));
     QCOMPARE(picture_of(child(window, "playerlevel")), picture_file(app.folder.file("/docs/player1.gif")));
     QCOMPARE(child<QLabel>(window, "modeshow")->text(), "Player1");
     QCOMPARE(child<QLabel>(window, "modeshow1")->text(), second_side);
@@ -107,7 +107,7 @@ void TestGame::new_game_prepares_the_board()
 
     QCOMPARE(MainWindowProbe::gamestate(*window), 1);
     QCOMPARE(MainWindowProbe::turn(*window), 1);
-    QCOMPARE(MainWindowProbe::p1img(*window), "star.gif");
+    QCOMPARE(MainWindowProbe::p1img(*window), "star.jpeg");
     QCOMPARE(MainWindowProbe::p2img(*window), "heart.ico");
     QCOMPARE(MainWindowProbe::mode(*window), QString::fromLatin1(mode.chopped(2)));
     QCOMPARE(MainWindowProbe::winlines(*window), rules::standard_win_lines());
@@ -227,10 +227,10 @@ void TestGame::game_mode_is_refused_while_a_game_runs()
 
 void TestGame::turn_passes_between_two_players()
 {
-    TestApp app({{"/mode.txt", "1\r\n"}, {"/sound.txt", "true\r\n"}, {"/playerimg.txt", "star.gif\r\nheart.ico\r\n"}});
+    TestApp app({{"/mode.txt", "1\r\n"}, {"/sound.txt", "true\r\n"}, {"/playerimg.txt", "star.jpeg\r\nheart.ico\r\n"}});
     main* window = app.window();
     trigger(window, "ngame");
-    const QImage star = image_named("star.gif");
+    const QImage star = image_named("star.jpeg");
     const QImage heart = image_named("heart.ico");
 
     // The mark is on the board while the turn sound plays.
@@ -376,12 +376,12 @@ void TestGame::switching_sound_off_during_a_game()
 
 void TestGame::picture_choice_waits_for_the_next_game()
 {
-    TestApp app({{"/mode.txt", "1\r\n"}, {"/playerimg.txt", "star.gif\r\nheart.ico\r\n"}});
+    TestApp app({{"/mode.txt", "1\r\n"}, {"/playerimg.txt", "star.jpeg\r\nheart.ico\r\n"}});
     main* window = app.window();
     trigger(window, "ngame");
-    app.folder.write("/playerimg.txt", "heart.ico\r\nstar.gif\r\n");
+    app.folder.write("/playerimg.txt", "heart.ico\r\nstar.jpeg\r\n");
     click_all(app, "12");
-    QCOMPARE(cell_picture(window, 1), image_named("star.gif"));
+    QCOMPARE(cell_picture(window, 1), image_named("star.jpeg"));
     QCOMPARE(cell_picture(window, 2), image_named("heart.ico"));
 
     app.boxes.answers = {AnswerYes};

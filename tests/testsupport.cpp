@@ -83,7 +83,7 @@ RefusedWrites::~RefusedWrites()
     setrlimit(RLIMIT_FSIZE, &limit);
 }
 
-TestApp::TestApp(const Files& files)
+TestApp::TestApp(Files files)
     : owner([this](MainWindowOwner& self) { return new main(services, self, choosers); })
 {
     for (const auto& [name, contents] : files)

@@ -85,12 +85,12 @@ private:
 
 // Settings files to write into the application folder before the program starts:
 // relative name and contents.
-using Files = QList<std::pair<QString, QByteArray>>;
+using Files = std::initializer_list<std::pair<QString, QByteArray>>;
 
 // The program with fake services and a temporary application folder: the first
 // main window is open.
 struct TestApp {
-    explicit TestApp(const Files& files = {});
+    explicit TestApp(Files files = {});
     ~TestApp();
 
     main* window() const;

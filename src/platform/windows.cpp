@@ -43,7 +43,6 @@ void apply_colours(QWidget* widget)
         palette.setColor(QPalette::WindowText, colour_named(palette, text));
     if (!back.isEmpty()) {
         palette.setColor(QPalette::Window, colour_named(palette, back));
-        palette.setColor(QPalette::Button, colour_named(palette, back));
         widget->setAutoFillBackground(true);
     }
     widget->setPalette(palette);

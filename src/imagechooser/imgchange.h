@@ -1,0 +1,46 @@
+#pragma once
+
+#include "imagechooser/choosers.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace trivolo {
+
+namespace Ui {
+class imgchange;
+}
+
+// A picture chooser: lists the files of the images folder, previews the one selected
+// and stores it as the player's mark for the next game. One class serves both players;
+// Player2's window ("imgchange2") differs only in its layout and caption.
+class imgchange : public QWidget {
+    Q_OBJECT
+public:
+    imgchange(Services& services, Player player, QWidget* parent = nullptr);
+    ~imgchange() override;
+
+    Player player() const { return player_; }
+
+private slots:
+    void on_File1_itemSelectionChanged();
+    void on_Command1_clicked();
+    void on_Command2_clicked();
+
+private:
+    void imgchange_load();
+    void apply_player_layout();
+    // Shows the picture in the preview; false if the file is none, with a short note
+    // in its place when asked for.
+    bool preview(const QString& file_name, bool note_failure);
+    QString& own_file();
+
+    std::unique_ptr<Ui::imgchange> ui;
+    Services& services;
+    Player player_;
+    QString p1file;  // Player1's mark, a file name inside images
+    QString p2file;  // Player2's mark
+};
+
+}  // namespace trivolo
