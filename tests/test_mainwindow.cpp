@@ -4,6 +4,7 @@
 #include "platform/windows.h"
 #include "settings/settings.h"
 
+#include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -20,6 +21,7 @@ class TestMainWindow : public QObject {
 private slots:
     void initTestCase() { install_font_substitutes(); }
     void window_is_fixed_and_titled();
+    void pictures_at_creation_are_compiled_in();
     void controls_are_laid_out_data();
     void controls_are_laid_out();
     void colours_follow_the_theme();
@@ -45,7 +47,22 @@ void TestMainWindow::window_is_fixed_and_titled()
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);
-    QVERIFY(!window->windowIcon().isNull());
+    const QList<QSize> icon_sizes = window->windowIcon().availableSizes();
+    QVERIFY(icon_sizes.contains(QSize(16, 16)) && icon_sizes.contains(QSize(32, 32)));
+}
+
+void TestMainWindow::pictures_at_creation_are_compiled_in()
+{
+    // Even an application folder without any pictures shows the side panel as designed.
+    TestApp app;
+    QDir(app.folder.path() + "/docs").removeRecursively();
+    app.owner.reload();
+    const auto size_of = [&](const char* name) { return picture_of(child(app.window(), name)).size(); };
+    QCOMPARE(size_of("Picture1"), QSize(200, 80));
+    QCOMPARE(size_of("howpic"), QSize(195, 208));
+    QCOMPARE(size_of("playerlevel"), QSize(200, 80));
+    QCOMPARE(size_of("playerpics"), QSize());
+    QCOMPARE(size_of("wonpic"), QSize());
 }
 
 void TestMainWindow::controls_are_laid_out_data()
