@@ -42,7 +42,8 @@ void apply_colours(QWidget* widget)
     if (!text.isEmpty())
         palette.setColor(QPalette::WindowText, colour_named(palette, text));
     if (!back.isEmpty()) {
-        palette.setColor(QPalette::Window, colour_named(palette, back));
+        // The widget's own background role: Window for most, Button for option buttons.
+        palette.setColor(widget->backgroundRole(), colour_named(palette, back));
         widget->setAutoFillBackground(true);
     }
     widget->setPalette(palette);
