@@ -127,10 +127,7 @@ void TestGame::new_game_is_refused_while_a_game_runs()
     const QStringList sounds = app.sounds();
 
     trigger(window, "ngame");
-    QCOMPARE(app.boxes.shown.size(), 1);
-    QCOMPARE(app.boxes.shown[0].prompt, "First Quit This Game, Then Start New Game.");
-    QCOMPARE(app.boxes.shown[0].title, "Cannot start New Game Now.");
-    QCOMPARE(app.boxes.shown[0].buttons, int(OkInformation));
+    QCOMPARE(app.boxes.shown, QList<ShownBox>({{"First Quit This Game, Then Start New Game.", OkInformation, "Cannot start New Game Now."}}));
     QCOMPARE(app.window(), window);
     QCOMPARE(MainWindowProbe::p1moves(*window), "5");
     QCOMPARE(MainWindowProbe::turn(*window), 2);
@@ -158,10 +155,7 @@ void TestGame::quit_without_a_game()
     TestApp app;
     main* window = app.window();
     trigger(window, "exit");
-    QCOMPARE(app.boxes.shown.size(), 1);
-    QCOMPARE(app.boxes.shown[0].prompt, "No Game To Quit. Start New Game First.");
-    QCOMPARE(app.boxes.shown[0].title, "Game Not Found");
-    QCOMPARE(app.boxes.shown[0].buttons, int(OkOnly));
+    QCOMPARE(app.boxes.shown, QList<ShownBox>({{"No Game To Quit. Start New Game First.", OkOnly, "Game Not Found"}}));
     QCOMPARE(app.window(), window);
 }
 
@@ -174,10 +168,7 @@ void TestGame::quit_answered_no_keeps_the_game()
     app.boxes.answers = {AnswerNo};
     trigger(window, "exit");
 
-    QCOMPARE(app.boxes.shown.size(), 1);
-    QCOMPARE(app.boxes.shown[0].prompt, "Are You Sure To Quit This Game ?");
-    QCOMPARE(app.boxes.shown[0].title, "Quit Confirmation");
-    QCOMPARE(app.boxes.shown[0].buttons, int(YesNo));
+    QCOMPARE(app.boxes.shown, QList<ShownBox>({{"Are You Sure To Quit This Game ?", YesNo, "Quit Confirmation"}}));
     QCOMPARE(app.window(), window);
     QCOMPARE(MainWindowProbe::turn(*window), 1);
     QCOMPARE(MainWindowProbe::p1moves(*window), "1");
@@ -217,10 +208,7 @@ void TestGame::game_mode_is_refused_while_a_game_runs()
     trigger(app.window(), "ngame");
     const QWidgetList before = QApplication::topLevelWidgets();
     trigger(app.window(), "gmode");
-    QCOMPARE(app.boxes.shown.size(), 1);
-    QCOMPARE(app.boxes.shown[0].prompt, "First Quit This Game, Then Change Mode");
-    QCOMPARE(app.boxes.shown[0].title, "Cannot Change Game Mode Now.");
-    QCOMPARE(app.boxes.shown[0].buttons, int(OkInformation));
+    QCOMPARE(app.boxes.shown, QList<ShownBox>({{"First Quit This Game, Then Change Mode", OkInformation, "Cannot Change Game Mode Now."}}));
     QCOMPARE(QApplication::topLevelWidgets(), before);
     QVERIFY(app.window()->isEnabled());
 }
@@ -324,10 +312,7 @@ void TestGame::two_player_game_ends()
     };
     click_all(app, clicks);
 
-    QCOMPARE(app.boxes.shown.size(), 1);
-    QCOMPARE(app.boxes.shown[0].prompt, message);
-    QCOMPARE(app.boxes.shown[0].title, "Game Ends.");
-    QCOMPARE(app.boxes.shown[0].buttons, int(OkOnly));
+    QCOMPARE(app.boxes.shown, QList<ShownBox>({{message, OkOnly, "Game Ends."}}));
     QCOMPARE(result_picture, picture_file(app.folder.file(picture)));
     QVERIFY(!last_mark.isNull());
     QVERIFY(!turn_message_visible);

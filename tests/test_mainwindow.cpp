@@ -254,10 +254,7 @@ void TestMainWindow::sound_switch()
     };
     trigger(window, qPrintable(command));
 
-    QCOMPARE(app.boxes.shown.size(), 1);
-    QCOMPARE(app.boxes.shown[0].prompt, message);
-    QCOMPARE(app.boxes.shown[0].title, "Sound Information");
-    QCOMPARE(app.boxes.shown[0].buttons, int(OkOnly));
+    QCOMPARE(app.boxes.shown, QList<ShownBox>({{message, OkOnly, "Sound Information"}}));
     QCOMPARE(folder.read("/sound.txt"), after);
     QCOMPARE(child<QLabel>(window, "slevel")->text(), slevel);
     QCOMPARE(label_while_box_open, slevel);

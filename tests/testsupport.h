@@ -24,6 +24,17 @@ struct ShownBox {
     QString title;
 };
 
+// Makes ShownBox printable in QCOMPARE failures and comparable as a whole.
+inline bool operator==(const ShownBox& a, const ShownBox& b)
+{
+    return a.prompt == b.prompt && a.buttons == b.buttons && a.title == b.title;
+}
+
+inline char* toString(const ShownBox& box)
+{
+    return qstrdup(qPrintable(QStringLiteral("\"%1\" %2 \"%3\"").arg(box.prompt).arg(box.buttons).arg(box.title)));
+}
+
 // Records every message box and answers from a script (OK once the script is used up).
 class FakeBoxes : public MessageBoxService {
 public:
