@@ -33,21 +33,17 @@ void main::cell_click(int cell)
 
 void main::player_select()
 {
-    if (turn == 1) {
-        p1moves += lastcell;
-        check(p1moves);
-        show_turn_panel(player_mark(2), kPlayer2Banner);
-        ui->msgb->setText(QStringLiteral("Now Player2"));
-        play_sound(kPlayer2Sound);
-        turn = 2;
-    } else {
-        p2moves += lastcell;
-        check(p2moves);
-        show_turn_panel(player_mark(1), kPlayer1Banner);
-        ui->msgb->setText(QStringLiteral("Now Player1"));
-        play_sound(kPlayer1Sound);
-        turn = 1;
-    }
+    const bool player1_moved = turn == 1;
+    QString& moves = player1_moved ? p1moves : p2moves;
+    moves += lastcell;
+    check(moves);
+    // The side panel turns to the next player even after the last move: the window is
+    // about to be replaced, and check has silenced the turn sound.
+    const qint16 next = player1_moved ? 2 : 1;
+    show_turn_panel(player_mark(next), next == 1 ? kPlayer1Banner : kPlayer2Banner);
+    ui->msgb->setText(QStringLiteral("Now Player%1").arg(next));
+    play_sound(next == 1 ? kPlayer1Sound : kPlayer2Sound);
+    turn = next;
     if (gameover)
         owner.reload();
 }
