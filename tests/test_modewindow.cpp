@@ -13,10 +13,15 @@
 #include <QTest>
 #include <QWindow>
 
+#include <optional>
+
 using namespace trivolo;
 using namespace trivolo::test;
 
 namespace {
+
+// A mouse move over the background, in its coordinates, and where the window then is relative to where it opened.
+struct Move { QPointF at; Qt::MouseButtons buttons; QPoint shift; };
 
 // The open mode window, or null.
 modefrm* mode_window()
@@ -34,7 +39,6 @@ modefrm* open_mode_window(TestApp& app)
     return mode_window();
 }
 
-// A mouse move over the window's background, `local` in the background's coordinates.
 void move_over_background(modefrm* window, QPointF local, Qt::MouseButtons buttons)
 {
     QWidget* background = child(window, "Picture1");
@@ -43,123 +47,70 @@ void move_over_background(modefrm* window, QPointF local, Qt::MouseButtons butto
     QCoreApplication::sendEvent(background, &event);
 }
 
-QString second_side(const TestApp& app)
-{
-    return child<QLabel>(app.window(), "modeshow1")->text();
-}
+// The mode file, whether the computer option is then preselected, the option clicked (if any), how
+// the window is left ("play", "quit", "close" otherwise, "refused": Play on a full disk) and the file afterwards.
+struct Leaving { QByteArray stored; bool computer; QString option, leave; QByteArray written; };
+
+// A press on a control after resting over it or over the background, two pointer moves from the
+// pressed point and where the window is after each.
+struct Pull { QString grab; bool rest_on_grab; QPoint first, first_shift, second, second_shift; };
 
 }  // namespace
+
+Q_DECLARE_METATYPE(QList<Move>)
+Q_DECLARE_METATYPE(Leaving)
+Q_DECLARE_METATYPE(Pull)
 
 class TestModeWindow : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase() { install_font_substitutes(); }
-    void cleanup();
+    void cleanup()
+    {
+        // A failed test must not leave a window that disables the next test's main window.
+        delete mode_window();
+        TestApp::settle();
+    }
 
-    void window_is_borderless_and_coloured();
-    void keyboard_starts_on_the_background();
-    void opening_preselects_the_stored_mode_data();
-    void opening_preselects_the_stored_mode();
+    void window_looks_and_starts_on_the_background();
     void refused_while_a_game_runs();
-    void play_stores_the_choice_data();
-    void play_stores_the_choice();
-    void leaving_without_play_keeps_the_stored_mode_data();
-    void leaving_without_play_keeps_the_stored_mode();
-    void refused_write_at_play_hands_back();
+    void preselects_and_stores_only_what_play_confirms_data();
+    void preselects_and_stores_only_what_play_confirms();
     void drag_keeps_the_grabbed_point_under_the_pointer_data();
     void drag_keeps_the_grabbed_point_under_the_pointer();
-    void grab_point_is_taken_only_without_a_button();
-    void real_drag_over_a_caption_moves_the_window();
-    void pulling_off_a_button_does_not_drag_data();
-    void pulling_off_a_button_does_not_drag();
-
+    void real_drag_moves_only_from_the_background_data();
+    void real_drag_moves_only_from_the_background();
     void help_commands_open_one_document_data();
     void help_commands_open_one_document();
 };
 
-void TestModeWindow::cleanup()
-{
-    // A failed test must not leave a window that disables the next test's main window.
-    delete mode_window();
-    TestApp::settle();
-}
-
-void TestModeWindow::window_is_borderless_and_coloured()
-{
-    TestApp app;
-    modefrm* window = open_mode_window(app);
-    QVERIFY(window);
-    QVERIFY(window->windowFlags() & Qt::FramelessWindowHint);
-    QCOMPARE(window->size(), QSize(470, 191));
-    QCOMPARE(child(window, "Picture1")->geometry(), QRect(-16, -8, 513, 241));
-
-    const QPalette theme = QGuiApplication::palette();
-    const auto colour = [&](const char* name, QPalette::ColorRole role) {
-        return child(window, name)->palette().color(role);
-    };
-    QCOMPARE(colour("Picture1", QPalette::Window), desktop_colour(theme));
-    QCOMPARE(colour("Option1", QPalette::Window), desktop_colour(theme));
-    QCOMPARE(colour("Label1", QPalette::WindowText), theme.color(QPalette::HighlightedText));
-    QCOMPARE(colour("Label5", QPalette::WindowText), theme.color(QPalette::WindowText));
-    QCOMPARE(colour("Label7", QPalette::WindowText), theme.color(QPalette::Highlight));
-    QVERIFY(!child(window, "Label1")->autoFillBackground());  // captions lie on the background
-    // The desktop colour of the background does not leak onto the command buttons.
-    QCOMPARE(colour("play", QPalette::Button), theme.color(QPalette::Button));
-    QCOMPARE(colour("quit", QPalette::Button), theme.color(QPalette::Button));
-    QCOMPARE(child(window, "Label2")->font().pointSizeF(), 26.25);
-    QCOMPARE(child(window, "quit")->font().pointSizeF(), 13.5);
-}
-
-void TestModeWindow::keyboard_starts_on_the_background()
+void TestModeWindow::window_looks_and_starts_on_the_background()
 {
     TestApp app({{"/mode.txt", QByteArray("1\r\n")}});
     modefrm* window = open_mode_window(app);
     QVERIFY(window);
+    QVERIFY(window->windowFlags() & Qt::FramelessWindowHint);
+    const QRect screen = window->screen()->geometry();
+    QVERIFY(qAbs(window->x() - (screen.width() - 470) / 2) <= 1);
+    QVERIFY(qAbs(window->y() - (screen.height() - 191) / 2) <= 1);
+
+    const QPalette theme = QGuiApplication::palette();
+    QCOMPARE(child(window, "Picture1")->palette().color(QPalette::Window), desktop_colour(theme));
+    QVERIFY(!child(window, "Label1")->autoFillBackground());  // captions lie on the background
+    // The desktop colour of the background does not leak onto the command buttons.
+    for (const char* button : {"play", "quit"})
+        QCOMPARE(child(window, button)->palette().color(QPalette::Button), theme.color(QPalette::Button));
+
+    // No stray key presses a button: the background holds the focus first, Quit comes before Play.
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
-    // Nothing is pressed by a stray key: the background holds the focus first, and Quit
-    // comes before Play.
     QStringList order{QApplication::focusWidget()->objectName()};
     for (int step = 0; step < 2; ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         order << QApplication::focusWidget()->objectName();
     }
     QCOMPARE(order, QStringList({"Picture1", "quit", "play"}));
-}
-
-void TestModeWindow::opening_preselects_the_stored_mode_data()
-{
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<bool>("computer");
-
-    QTest::newRow("0") << QByteArray("0\r\n") << true;
-    QTest::newRow("0 without line end") << QByteArray("0") << true;
-    QTest::newRow("1") << QByteArray("1\r\n") << false;
-    QTest::newRow("2") << QByteArray("2\r\n") << false;
-    QTest::newRow("0 with a blank") << QByteArray("0 \r\n") << false;
-    QTest::newRow("other text") << QByteArray("computer\r\n") << false;
-    QTest::newRow("empty") << QByteArray() << false;
-}
-
-void TestModeWindow::opening_preselects_the_stored_mode()
-{
-    QFETCH(QByteArray, stored);
-    QFETCH(bool, computer);
-
-    TestApp app({{"/mode.txt", stored}});
-    main* main_window = app.window();
-    modefrm* window = open_mode_window(app);
-    QVERIFY(window);
-
-    QCOMPARE(child<QRadioButton>(window, "Option1")->isChecked(), computer);
-    QCOMPARE(child<QRadioButton>(window, "Option2")->isChecked(), !computer);
-    QVERIFY(!main_window->isEnabled());
-    QVERIFY(app.boxes.shown.isEmpty());
-    const QRect screen = window->screen()->geometry();
-    QVERIFY(qAbs(window->x() - (screen.width() - 470) / 2) <= 1);
-    QVERIFY(qAbs(window->y() - (screen.height() - 191) / 2) <= 1);
-    QCOMPARE(app.folder.read("/mode.txt"), stored);
 }
 
 void TestModeWindow::refused_while_a_game_runs()
@@ -170,207 +121,127 @@ void TestModeWindow::refused_while_a_game_runs()
     trigger(app.window(), "gmode");
 
     QVERIFY(!mode_window());
-    QCOMPARE(app.boxes.shown.size(), 1);
-    QCOMPARE(app.boxes.shown[0].prompt, "First Quit This Game, Then Change Mode");
-    QCOMPARE(app.boxes.shown[0].title, "Cannot Change Game Mode Now.");
-    QCOMPARE(app.boxes.shown[0].buttons, int(OkInformation));
+    QCOMPARE(app.boxes.shown, (QList<ShownBox>{{"First Quit This Game, Then Change Mode", int(OkInformation),
+                                                "Cannot Change Game Mode Now."}}));
     QVERIFY(app.window()->isEnabled());
     QCOMPARE(MainWindowProbe::gamestate(*app.window()), 1);
 }
 
-void TestModeWindow::play_stores_the_choice_data()
+void TestModeWindow::preselects_and_stores_only_what_play_confirms_data()
 {
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QByteArray>("written");
-    QTest::addColumn<QString>("side");
+    QTest::addColumn<Leaving>("row");
 
-    QTest::newRow("computer kept") << QByteArray("0\r\n") << "Option1" << QByteArray("0\r\n") << "Computer";
-    QTest::newRow("to two players") << QByteArray("0\r\n") << "Option2" << QByteArray("1\r\n") << "Player2";
-    QTest::newRow("to computer") << QByteArray("1\r\n") << "Option1" << QByteArray("0\r\n") << "Computer";
-    QTest::newRow("other text to two players") << QByteArray("x\r\nmore\r\n") << "Option2" << QByteArray("1\r\n")
-                                               << "Player2";
+    const QByteArray computer("0\r\n"), two("1\r\n"), extra("1\r\nextra\r\n");
+    QTest::newRow("0") << Leaving{computer, true, "", "play", computer};
+    QTest::newRow("0 without line end") << Leaving{"0", true, "", "play", computer};
+    QTest::newRow("1") << Leaving{two, false, "", "play", two};
+    QTest::newRow("2") << Leaving{"2\r\n", false, "", "play", two};
+    QTest::newRow("0 with a blank") << Leaving{"0 \r\n", false, "", "play", two};
+    QTest::newRow("other text") << Leaving{"computer\r\n", false, "", "play", two};
+    QTest::newRow("empty") << Leaving{"", false, "", "play", two};
+    QTest::newRow("other lines dropped") << Leaving{"x\r\nmore\r\n", false, "Option2", "play", two};
+    QTest::newRow("to two players") << Leaving{computer, true, "Option2", "play", two};
+    QTest::newRow("to computer") << Leaving{two, false, "Option1", "play", computer};
+    QTest::newRow("quit after a change") << Leaving{extra, false, "Option1", "quit", extra};
+    QTest::newRow("closed after a change") << Leaving{extra, false, "Option1", "close", extra};
+    QTest::newRow("write refused") << Leaving{computer, true, "Option2", "refused", computer};
 }
 
-void TestModeWindow::play_stores_the_choice()
+void TestModeWindow::preselects_and_stores_only_what_play_confirms()
 {
-    QFETCH(QByteArray, stored);
-    QFETCH(QString, option);
-    QFETCH(QByteArray, written);
-    QFETCH(QString, side);
+    QFETCH(Leaving, row);
+    const auto& [stored, computer, option, leave, written] = row;
 
     TestApp app({{"/mode.txt", stored}});
     QPointer<main> old_window = app.window();
     QSignalSpy reloads(&app.owner, &MainWindowOwner::reloaded);
     QPointer<modefrm> window = open_mode_window(app);
     QVERIFY(window);
+    QCOMPARE(child<QRadioButton>(window, "Option1")->isChecked(), computer);
+    QCOMPARE(child<QRadioButton>(window, "Option2")->isChecked(), !computer);
+    QVERIFY(!old_window->isEnabled());
 
-    QTest::mouseClick(child(window, qPrintable(option)), Qt::LeftButton);
-    QTest::mouseClick(child(window, "play"), Qt::LeftButton);
+    if (!option.isEmpty())
+        QTest::mouseClick(child(window, qPrintable(option)), Qt::LeftButton);
+    if (leave == "close") {
+        QVERIFY(window->close());
+    } else {
+        std::optional<RefusedWrites> full_disk;
+        if (leave == "refused")
+            full_disk.emplace();
+        QTest::mouseClick(child(window, leave == "quit" ? "quit" : "play"), Qt::LeftButton);
+    }
     TestApp::settle();
 
     QCOMPARE(app.folder.read("/mode.txt"), written);
     QVERIFY(!window);
     QVERIFY(!old_window);
     QCOMPARE(reloads.size(), 1);
-    QVERIFY(app.window()->isVisible());
-    QVERIFY(app.window()->isEnabled());
+    QVERIFY(app.window()->isVisible() && app.window()->isEnabled());
     QCOMPARE(child<QLabel>(app.window(), "modeshow")->text(), "Player1");
-    QCOMPARE(second_side(app), side);
+    // The new main window plays the mode the file now holds.
+    QCOMPARE(child<QLabel>(app.window(), "modeshow1")->text(), written == "0\r\n" ? "Computer" : "Player2");
     QCOMPARE(MainWindowProbe::gamestate(*app.window()), 0);
-    QVERIFY(app.boxes.shown.isEmpty());
-}
-
-void TestModeWindow::leaving_without_play_keeps_the_stored_mode_data()
-{
-    QTest::addColumn<bool>("by_quit");  // else closed by the window manager
-    QTest::newRow("quit") << true;
-    QTest::newRow("closed otherwise") << false;
-}
-
-void TestModeWindow::leaving_without_play_keeps_the_stored_mode()
-{
-    QFETCH(bool, by_quit);
-
-    const QByteArray stored("1\r\nextra\r\n");
-    TestApp app({{"/mode.txt", stored}});
-    QPointer<main> old_window = app.window();
-    QSignalSpy reloads(&app.owner, &MainWindowOwner::reloaded);
-    QPointer<modefrm> window = open_mode_window(app);
-    QVERIFY(window);
-
-    QTest::mouseClick(child(window, "Option1"), Qt::LeftButton);
-    QVERIFY(child<QRadioButton>(window, "Option1")->isChecked());
-    if (by_quit)
-        QTest::mouseClick(child(window, "quit"), Qt::LeftButton);
-    else
-        QVERIFY(window->close());
-    TestApp::settle();
-
-    QCOMPARE(app.folder.read("/mode.txt"), stored);
-    QVERIFY(!window);
-    QVERIFY(!old_window);
-    QCOMPARE(reloads.size(), 1);
-    QVERIFY(app.window()->isVisible());
-    QVERIFY(app.window()->isEnabled());
-    QCOMPARE(second_side(app), "Player2");
-}
-
-void TestModeWindow::refused_write_at_play_hands_back()
-{
-    TestApp app({{"/mode.txt", QByteArray("0\r\n")}});
-    QSignalSpy reloads(&app.owner, &MainWindowOwner::reloaded);
-    QPointer<modefrm> window = open_mode_window(app);
-    QVERIFY(window);
-    QTest::mouseClick(child(window, "Option2"), Qt::LeftButton);
-    {
-        RefusedWrites full_disk;
-        QTest::mouseClick(child(window, "play"), Qt::LeftButton);
+    QCOMPARE(app.boxes.shown.size(), leave == "refused" ? 1 : 0);
+    if (leave == "refused") {  // the file name, then the reason
+        const QString prompt = app.boxes.shown[0].prompt;
+        QVERIFY2(prompt.contains(app.folder.file("/mode.txt")) && prompt.contains(':'), qPrintable(prompt));
     }
-    TestApp::settle();
-
-    QCOMPARE(app.boxes.shown.size(), 1);
-    const QString prompt = app.boxes.shown[0].prompt;
-    QVERIFY2(prompt.contains(app.folder.file("/mode.txt")), qPrintable(prompt));
-    QVERIFY2(prompt.contains(':'), "the reason follows the file name");
-    QCOMPARE(app.folder.read("/mode.txt"), QByteArray("0\r\n"));
-    QVERIFY(!window);
-    QCOMPARE(reloads.size(), 1);
-    QVERIFY(app.window()->isEnabled());
-    QCOMPARE(second_side(app), "Computer");
 }
 
 void TestModeWindow::drag_keeps_the_grabbed_point_under_the_pointer_data()
 {
-    QTest::addColumn<QPointF>("rest");  // where the pointer last moved without a button
-    QTest::addColumn<QPointF>("drag");  // where it is with the left button held
-    QTest::addColumn<QPoint>("shift");
+    QTest::addColumn<QList<Move>>("moves");
 
-    QTest::newRow("whole pixels") << QPointF(100, 50) << QPointF(110, 57) << QPoint(10, 7);
-    QTest::newRow("backwards") << QPointF(200, 100) << QPointF(150, 80) << QPoint(-50, -20);
-    QTest::newRow("no movement") << QPointF(30, 40) << QPointF(30, 40) << QPoint(0, 0);
-    QTest::newRow("halves round down to even") << QPointF(10.5, 20.5) << QPointF(15, 25) << QPoint(5, 5);
-    QTest::newRow("halves round up to even") << QPointF(11.5, 21.5) << QPointF(15, 25) << QPoint(3, 3);
-    QTest::newRow("nearest otherwise") << QPointF(30.4, 40.6) << QPointF(40, 50) << QPoint(10, 9);
-    QTest::newRow("outside the window") << QPointF(100, 50) << QPointF(-400, 600) << QPoint(-500, 550);
+    const Qt::MouseButtons none = Qt::NoButton, left = Qt::LeftButton;
+    const auto drag = [&](QPointF rest, QPointF to, QPoint shift) {
+        return QList<Move>{{rest, none, {}}, {to, left, shift}};
+    };
+    QTest::newRow("whole pixels") << drag({100, 50}, {110, 57}, {10, 7});
+    QTest::newRow("backwards") << drag({200, 100}, {150, 80}, {-50, -20});
+    QTest::newRow("no movement") << drag({30, 40}, {30, 40}, {});
+    QTest::newRow("halves round down to even") << drag({10.5, 20.5}, {15, 25}, {5, 5});
+    QTest::newRow("halves round up to even") << drag({11.5, 21.5}, {15, 25}, {3, 3});
+    QTest::newRow("nearest otherwise") << drag({30.4, 40.6}, {40, 50}, {10, 9});
+    QTest::newRow("outside the window") << drag({100, 50}, {-400, 600}, {-500, 550});
+    // Other buttons neither move the window nor take a new grab point; nor does a drag step.
+    QTest::newRow("grab point only without a button")
+        << QList<Move>{{{100, 50}, none, {}}, {{300, 120}, Qt::RightButton, {}},
+                       {{300, 120}, Qt::LeftButton | Qt::RightButton, {}}, {{300, 120}, Qt::MiddleButton, {}},
+                       {{110, 50}, left, {10, 0}}, {{120, 60}, left, {30, 10}},
+                       {{20, 30}, none, {30, 10}}, {{25, 30}, left, {35, 10}}};
 }
 
 void TestModeWindow::drag_keeps_the_grabbed_point_under_the_pointer()
 {
-    QFETCH(QPointF, rest);
-    QFETCH(QPointF, drag);
-    QFETCH(QPoint, shift);
+    QFETCH(QList<Move>, moves);
 
     TestApp app;
     modefrm* window = open_mode_window(app);
     QVERIFY(window);
     const QPoint start = window->pos();
-
-    move_over_background(window, rest, Qt::NoButton);
-    QCOMPARE(window->pos(), start);
-    move_over_background(window, drag, Qt::LeftButton);
-    QCOMPARE(window->pos(), start + shift);
+    for (const Move& move : moves) {
+        move_over_background(window, move.at, move.buttons);
+        QCOMPARE(window->pos(), start + move.shift);
+    }
 }
 
-void TestModeWindow::grab_point_is_taken_only_without_a_button()
+void TestModeWindow::real_drag_moves_only_from_the_background_data()
 {
-    TestApp app;
-    modefrm* window = open_mode_window(app);
-    QVERIFY(window);
-    const QPoint start = window->pos();
+    QTest::addColumn<Pull>("row");
 
-    move_over_background(window, {100, 50}, Qt::NoButton);
-    // Other buttons neither move the window nor take a new grab point.
-    move_over_background(window, {300, 120}, Qt::RightButton);
-    move_over_background(window, {300, 120}, Qt::LeftButton | Qt::RightButton);
-    move_over_background(window, {300, 120}, Qt::MiddleButton);
-    QCOMPARE(window->pos(), start);
-
-    // A drag step does not take a new grab point either: each step measures from (100, 50).
-    move_over_background(window, {110, 50}, Qt::LeftButton);
-    QCOMPARE(window->pos(), start + QPoint(10, 0));
-    move_over_background(window, {120, 60}, Qt::LeftButton);
-    QCOMPARE(window->pos(), start + QPoint(30, 10));
-
-    move_over_background(window, {20, 30}, Qt::NoButton);
-    move_over_background(window, {25, 30}, Qt::LeftButton);
-    QCOMPARE(window->pos(), start + QPoint(35, 10));
+    // The captions do not take the pointer from the background; positions are in the window's
+    // coordinates, so once it has followed the pointer the pointer is over the grabbed point again.
+    QTest::newRow("caption") << Pull{"Label7", true, {40, 25}, {40, 25}, {-10, 5}, {30, 30}};
+    // Pulled off a button: neither a drag nor a press.
+    for (const char* control : {"play", "quit", "Option2"})
+        QTest::newRow(control) << Pull{control, false, {0, 60}, {}, {30, 70}, {}};
 }
 
-void TestModeWindow::real_drag_over_a_caption_moves_the_window()
+void TestModeWindow::real_drag_moves_only_from_the_background()
 {
-    // Through the window system: the captions do not take the pointer from the background.
-    TestApp app;
-    modefrm* window = open_mode_window(app);
-    QVERIFY(window);
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    const QPoint start = window->pos();
-    const QPoint grab = child(window, "Label7")->geometry().center() + child(window, "Picture1")->pos();
-    QWindow* handle = window->windowHandle();
-
-    QTest::mouseMove(handle, grab);
-    QTest::mousePress(handle, Qt::LeftButton, {}, grab);
-    QTest::mouseMove(handle, grab + QPoint(40, 25));
-    QCOMPARE(window->pos(), start + QPoint(40, 25));
-    // Positions are in the window's coordinates: once it has followed the pointer,
-    // the pointer is over the grabbed point again.
-    QTest::mouseMove(handle, grab + QPoint(-10, 5));
-    QCOMPARE(window->pos(), start + QPoint(30, 30));
-    QTest::mouseRelease(handle, Qt::LeftButton, {}, grab);
-    QCOMPARE(window->pos(), start + QPoint(30, 30));
-}
-
-void TestModeWindow::pulling_off_a_button_does_not_drag_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::newRow("play") << "play";
-    QTest::newRow("quit") << "quit";
-    QTest::newRow("Option2") << "Option2";
-}
-
-void TestModeWindow::pulling_off_a_button_does_not_drag()
-{
-    QFETCH(QString, control);
+    QFETCH(Pull, row);
+    const auto& [grab, rest_on_grab, first, first_shift, second, second_shift] = row;
 
     TestApp app({{"/mode.txt", QByteArray("0\r\n")}});
     modefrm* window = open_mode_window(app);
@@ -378,17 +249,19 @@ void TestModeWindow::pulling_off_a_button_does_not_drag()
     QVERIFY(QTest::qWaitForWindowExposed(window));
     const QPoint start = window->pos();
     QWindow* handle = window->windowHandle();
-    const QPoint background(250, 70);
-    const QPoint on_control = child(window, qPrintable(control))->geometry().center() + child(window, "Picture1")->pos();
+    const QPoint pressed = child(window, qPrintable(grab))->geometry().center() + child(window, "Picture1")->pos();
 
-    QTest::mouseMove(handle, background);
-    QTest::mousePress(handle, Qt::LeftButton, {}, on_control);
-    QTest::mouseMove(handle, on_control + QPoint(0, 60));
-    QTest::mouseMove(handle, on_control + QPoint(30, 70));
-    QTest::mouseRelease(handle, Qt::LeftButton, {}, on_control + QPoint(30, 70));
+    QTest::mouseMove(handle, rest_on_grab ? pressed : QPoint(250, 70));
+    QTest::mousePress(handle, Qt::LeftButton, {}, pressed);
+    QTest::mouseMove(handle, pressed + first);
+    QCOMPARE(window->pos(), start + first_shift);
+    QTest::mouseMove(handle, pressed + second);
+    QCOMPARE(window->pos(), start + second_shift);
+    // Released where the pointer now is, in the window's coordinates.
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, pressed + second + first_shift - second_shift);
 
-    QCOMPARE(window->pos(), start);
-    QVERIFY(mode_window());  // released off the button: not pressed
+    QCOMPARE(window->pos(), start + second_shift);
+    QCOMPARE(mode_window(), window);
     QCOMPARE(app.folder.read("/mode.txt"), QByteArray("0\r\n"));
 }
 
@@ -398,10 +271,10 @@ void TestModeWindow::help_commands_open_one_document_data()
     QTest::addColumn<QString>("document");
     QTest::addColumn<bool>("during_game");
 
-    QTest::newRow("Guide") << "Guide" << "/Help.CHM" << false;
-    QTest::newRow("Read Me") << "readme" << "/README.txt" << false;
-    QTest::newRow("Guide in a game") << "Guide" << "/Help.CHM" << true;
-    QTest::newRow("Read Me in a game") << "readme" << "/README.txt" << true;
+    for (const bool game : {false, true}) {
+        QTest::addRow("Guide%s", game ? " in a game" : "") << "Guide" << "/Help.CHM" << game;
+        QTest::addRow("Read Me%s", game ? " in a game" : "") << "readme" << "/README.txt" << game;
+    }
 }
 
 void TestModeWindow::help_commands_open_one_document()
@@ -416,6 +289,7 @@ void TestModeWindow::help_commands_open_one_document()
         trigger(window, "ngame");
         click_cell(window, 5);
     }
+    // Everything a command could change: files, labels, game state, sounds and boxes.
     const auto snapshot = [&] {
         QStringList state;
         for (const char* file : {"/sound.txt", "/mode.txt", "/playerimg.txt", "/menu.txt"})
@@ -424,14 +298,13 @@ void TestModeWindow::help_commands_open_one_document()
             state << label->objectName() + "=" + label->text() + (label->isVisibleTo(window) ? "" : " hidden")
                     + (label->pixmap().isNull() ? "" : " picture");
         state << QString::number(MainWindowProbe::gamestate(*window)) << QString::number(MainWindowProbe::turn(*window))
-              << MainWindowProbe::p1moves(*window) << MainWindowProbe::p2moves(*window);
+              << MainWindowProbe::p1moves(*window) << MainWindowProbe::p2moves(*window)
+              << QString::number(app.sound.played.size()) << QString::number(app.boxes.shown.size());
         for (int cell = 1; cell <= 9; ++cell)
             state << (MainWindowProbe::free(*window, cell) ? "free" : "taken");
         return state;
     };
     const QStringList before = snapshot();
-    const qsizetype sounds = app.sound.played.size();
-    const qsizetype boxes = app.boxes.shown.size();
 
     trigger(window, qPrintable(command));
 
@@ -439,8 +312,6 @@ void TestModeWindow::help_commands_open_one_document()
     QCOMPARE(app.window(), window);
     QVERIFY(window->isEnabled());
     QCOMPARE(snapshot(), before);
-    QCOMPARE(app.sound.played.size(), sounds);
-    QCOMPARE(app.boxes.shown.size(), boxes);
 }
 
 QTEST_MAIN(TestModeWindow)

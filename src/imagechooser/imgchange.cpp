@@ -54,9 +54,11 @@ imgchange::imgchange(Services& services_, Player player, QWidget* parent)
     , player_(player)
 {
     ui->setupUi(this);
+    // The window's flags first: setting them recreates the window, which forgets
+    // where the keyboard focus was meant to start.
+    make_fixed_window(this, false);
     apply_player_layout();
     apply_form_properties(this);
-    make_fixed_window(this, false);
     setFixedSize(size());
     setAttribute(Qt::WA_DeleteOnClose);
     imgchange_load();
