@@ -22,54 +22,60 @@
 #endif
 
 using trivolo::DesktopSound;
-using trivolo::readWavInfo;
+using trivolo::read_wav_info;
 using Outcome = DesktopSound::Outcome;
 
 namespace {
 
-template <typename T> QByteArray le(T value) {
+template <typename T> QByteArray le(T value)
+{
     QByteArray bytes(sizeof(T), '\0');
     qToLittleEndian(value, bytes.data());
     return bytes;
 }
 
 // A chunk whose size field may lie about its body; without one it tells the truth (and pads).
-QByteArray chunk(const char* id, const QByteArray& body, std::optional<quint32> declared = {}) {
+QByteArray chunk(const char* id, const QByteArray& body, std::optional<quint32> declared = {})
+{
     return QByteArray(id, 4) + le<quint32>(declared.value_or(quint32(body.size()))) + body
         + (!declared && body.size() % 2 ? QByteArray(1, '\0') : QByteArray());
 }
 
-QByteArray riff(const QByteArray& chunks, std::optional<quint32> declared = {}) {
+QByteArray riff(const QByteArray& chunks, std::optional<quint32> declared = {})
+{
     return "RIFF" + le<quint32>(declared.value_or(quint32(4 + chunks.size()))) + "WAVE" + chunks;
 }
 
 constexpr quint32 kRate = 22050;
 
 QByteArray fmt(quint16 format = 1, quint16 channels = 1, quint32 rate = kRate, quint16 bits = 16,
-               std::optional<quint32> byteRate = {}) {
+               std::optional<quint32> byte_rate = {}) {
     const quint32 frame = channels * ((bits + 7u) / 8u);
-    return chunk("fmt ", le(format) + le(channels) + le(rate) + le(byteRate.value_or(rate * frame))
+    return chunk("fmt ", le(format) + le(channels) + le(rate) + le(byte_rate.value_or(rate * frame))
                              + le(quint16(frame)) + le(bits));
 }
 
-QByteArray data(qsizetype bytes, std::optional<quint32> declared = {}) {
+QByteArray data(qsizetype bytes, std::optional<quint32> declared = {})
+{
     return chunk("data", QByteArray(bytes, '\0'), declared);
 }
 
 // Silence, 16-bit mono: the null sink plays it like any other sound.
-QByteArray wav(int ms) {
+QByteArray wav(int ms)
+{
     return riff(fmt() + data(qsizetype(qint64(ms) * kRate / 1000 * 2)));
 }
 
 using Fields = QList<qint64>;  // format, channels, rate, bits, data bytes, length in ms
 
-// Runs a statement and checks that it took from atLeast to atMost milliseconds.
-#define VERIFY_TAKES(statement, atLeast, atMost)                                                    \
+// Runs a statement and checks that it took from at_least to at_most milliseconds.
+#define VERIFY_TAKES(statement, at_least, at_most)                                                    \
     do { QElapsedTimer clock_; clock_.start(); statement; const qint64 ms_ = clock_.elapsed();      \
-         QVERIFY2(ms_ >= (atLeast) && ms_ <= (atMost), qPrintable(QString(#statement " took %1 ms").arg(ms_))); \
+         QVERIFY2(ms_ >= (at_least) && ms_ <= (at_most), qPrintable(QString(#statement " took %1 ms").arg(ms_))); \
     } while (false)
 
-bool pactlAnswers() {
+bool pactl_answers()
+{
     QProcess pactl;
     pactl.start("pactl", {"info"});
     return pactl.waitForFinished(5000) && pactl.exitCode() == 0;
@@ -120,7 +126,7 @@ private slots:
                                      "--realtime=no", "--high-priority=no", "--load=module-null-sink",
                                      "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket});
         const QDeadlineTimer deadline(15000);
-        while (!pactlAnswers()) {
+        while (!pactl_answers()) {
             if (server_.state() == QProcess::NotRunning || deadline.hasExpired()) {
                 noServer_ = "no PulseAudio server (Debian: pulseaudio, pulseaudio-utils): " + server_.readAll();
                 return;
@@ -169,9 +175,9 @@ private slots:
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);
         // From memory, and from a file as the service reads it.
-        for (const auto& info : {readWavInfo(buffer), readWavInfo(file("read.wav", bytes))}) {
-            const Fields got = info ? Fields{info->format, info->channels, info->sampleRate, info->bitsPerSample,
-                                             info->dataSize, info->durationMs} : Fields{};
+        for (const auto& info : {read_wav_info(buffer), read_wav_info(file("read.wav", bytes))}) {
+            const Fields got = info ? Fields{info->format, info->channels, info->sample_rate, info->bits_per_sample,
+                                             info->data_size, info->duration_ms} : Fields{};
             QCOMPARE(got, expected);
         }
     }
@@ -190,11 +196,11 @@ private slots:
     void shippedSoundsAreReadable() {
         QFETCH(QString, path);
         QVERIFY2(!path.isEmpty(), "no WAV files in " TRIVOLO_ASSET_DIR "/sounds");
-        const auto info = readWavInfo(path);
+        const auto info = read_wav_info(path);
         QVERIFY(info);
-        QCOMPARE((QList<int>{info->format, info->bitsPerSample}), (QList<int>{1, 16}));
-        QVERIFY(info->channels >= 1 && info->channels <= 2 && info->sampleRate >= 8000);
-        QVERIFY(info->sampleRate <= 48000 && info->durationMs > 0);
+        QCOMPARE((QList<int>{info->format, info->bits_per_sample}), (QList<int>{1, 16}));
+        QVERIFY(info->channels >= 1 && info->channels <= 2 && info->sample_rate >= 8000);
+        QVERIFY(info->sample_rate <= 48000 && info->duration_ms > 0);
     }
 
     void noServerReturnsPromptly() {
@@ -207,7 +213,7 @@ private slots:
         DesktopSound sound;
         for (const QString& path : {clip(300), dir_.filePath("none.wav"), clip(300), dir_.filePath("none.wav")}) {
             VERIFY_TAKES(sound.play(path), 0, 2000);
-            QCOMPARE(sound.lastOutcome(), Outcome::Failed);
+            QCOMPARE(sound.last_outcome(), Outcome::Failed);
         }
     }
 
@@ -215,9 +221,9 @@ private slots:
     void playWaitsForTheSound_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("plays");
-        QTest::addColumn<int>("marginMs");
-        QTest::addColumn<int>("atLeastMs");
-        QTest::addColumn<int>("atMostMs");
+        QTest::addColumn<int>("margin_ms");
+        QTest::addColumn<int>("at_least_ms");
+        QTest::addColumn<int>("at_most_ms");
         QTest::newRow("clip") << clip(1200) << 1 << 1000 << 1200 << 1200 + 5000;
         QTest::newRow("missing file") << dir_.filePath("none.wav") << 1 << 1000 << 0 << 3000;
         QTest::newRow("file that is no sound") << file("noise.wav", QByteArray(3000, 'x')) << 1 << 1000 << 0 << 3000;
@@ -230,13 +236,13 @@ private slots:
         REQUIRE_SERVER();
         QFETCH(QString, path);
         QFETCH(int, plays);
-        QFETCH(int, marginMs);
-        QFETCH(int, atLeastMs);
-        QFETCH(int, atMostMs);
-        DesktopSound sound{std::chrono::milliseconds(marginMs)};
+        QFETCH(int, margin_ms);
+        QFETCH(int, at_least_ms);
+        QFETCH(int, at_most_ms);
+        DesktopSound sound{std::chrono::milliseconds(margin_ms)};
         for (int i = 0; i < plays; ++i) {
-            VERIFY_TAKES(sound.play(path), atLeastMs, atMostMs);
-            QVERIFY(sound.lastOutcome() == Outcome::Finished || sound.lastOutcome() == Outcome::TimedOut);
+            VERIFY_TAKES(sound.play(path), at_least_ms, at_most_ms);
+            QVERIFY(sound.last_outcome() == Outcome::Finished || sound.last_outcome() == Outcome::TimedOut);
         }
     }
 
@@ -259,17 +265,17 @@ private slots:
                                                              Qt::LeftButton, QEvent::MouseButtonPress);
 #endif
         DesktopSound sound;
-        Outcome innerOutcome = Outcome::None;
+        Outcome inner_outcome = Outcome::None;
         QTimer::singleShot(100, [&, inner = clip(300)] {
             VERIFY_TAKES(sound.play(inner), 0, 500);
-            innerOutcome = sound.lastOutcome();
+            inner_outcome = sound.last_outcome();
         });
-        const int paintsBefore = canvas.paints;
+        const int paints_before = canvas.paints;
         canvas.update();
         VERIFY_TAKES(sound.play(clip(800)), 800, 800 + 5000);  // the outer sound still gets its whole wait
-        QVERIFY(sound.lastOutcome() == Outcome::Finished || sound.lastOutcome() == Outcome::TimedOut);
-        QCOMPARE(innerOutcome, Outcome::Skipped);
-        QVERIFY(canvas.paints > paintsBefore);
+        QVERIFY(sound.last_outcome() == Outcome::Finished || sound.last_outcome() == Outcome::TimedOut);
+        QCOMPARE(inner_outcome, Outcome::Skipped);
+        QVERIFY(canvas.paints > paints_before);
 #ifdef TRIVOLO_HAVE_WINDOW_SYSTEM_INPUT
         QCOMPARE(canvas.inputs, 0);
         QTRY_COMPARE(canvas.inputs, 2);  // a key and a click

@@ -25,7 +25,8 @@ constexpr milliseconds kUnknownLength{5000};
 
 // Errors that are about the file rather than the sound system: the desktop's default
 // sound plays instead, as it would for a file that is not there.
-bool unplayableFile(int error) {
+bool unplayable_file(int error)
+{
     return error == CA_ERROR_NOTFOUND || error == CA_ERROR_CORRUPT
         || error == CA_ERROR_NOTSUPPORTED || error == CA_ERROR_ACCESS;
 }
@@ -34,12 +35,14 @@ bool unplayableFile(int error) {
 
 DesktopSound::DesktopSound(milliseconds margin) : margin_(margin) {}
 
-DesktopSound::~DesktopSound() {
+DesktopSound::~DesktopSound()
+{
     // Joins canberra's thread, so no end report can reach relay_ after this.
-    dropContext();
+    drop_context();
 }
 
-void DesktopSound::play(const QString& path) {
+void DesktopSound::play(const QString& path)
+{
     // A timer or queued slot running inside our wait may ask for another sound. A nested
     // wait would overlap two clips and tangle the two waits; playing it later would detach
     // the sound from the moment its caller meant. Skipping it keeps both calls synchronous.
@@ -47,17 +50,17 @@ void DesktopSound::play(const QString& path) {
         outcome_ = Outcome::Skipped;
         return;
     }
-    if (!openContext())
+    if (!open_context())
         return;
 
     milliseconds bound = kBellBound;
     int error = CA_ERROR_NOTFOUND;
     if (QFileInfo(path).isFile()) {
-        const auto wav = readWavInfo(path);
-        bound = (wav ? milliseconds(wav->durationMs) : kUnknownLength) + margin_;
+        const auto wav = read_wav_info(path);
+        bound = (wav ? milliseconds(wav->duration_ms) : kUnknownLength) + margin_;
         error = start(CA_PROP_MEDIA_FILENAME, QFile::encodeName(path));
     }
-    if (unplayableFile(error)) {
+    if (unplayable_file(error)) {
         bound = kBellBound;
         error = start(CA_PROP_EVENT_ID, "bell");
     }
@@ -65,10 +68,11 @@ void DesktopSound::play(const QString& path) {
         failed(error);
         return;
     }
-    outcome_ = waitForEnd(bound) ? Outcome::Finished : Outcome::TimedOut;
+    outcome_ = wait_for_end(bound) ? Outcome::Finished : Outcome::TimedOut;
 }
 
-bool DesktopSound::openContext() {
+bool DesktopSound::open_context()
+{
     if (context_)
         return true;
     int error = ca_context_create(&context_);
@@ -78,29 +82,32 @@ bool DesktopSound::openContext() {
         error = ca_context_open(context_);
     }
     if (error != CA_SUCCESS) {
-        dropContext();
+        drop_context();
         failed(error);
     }
     return context_ != nullptr;
 }
 
-void DesktopSound::dropContext() {
+void DesktopSound::drop_context()
+{
     if (context_)
         ca_context_destroy(context_);
     context_ = nullptr;
 }
 
-int DesktopSound::start(const char* property, const QByteArray& value) {
+int DesktopSound::start(const char* property, const QByteArray& value)
+{
     ca_proplist* properties = nullptr;
     if (ca_proplist_create(&properties) != CA_SUCCESS)
         return CA_ERROR_OOM;
     ca_proplist_sets(properties, property, value.constData());
-    const int error = ca_context_play_full(context_, ++current_, properties, endedElsewhere, this);
+    const int error = ca_context_play_full(context_, ++current_, properties, ended_elsewhere, this);
     ca_proplist_destroy(properties);
     return error;
 }
 
-bool DesktopSound::waitForEnd(milliseconds bound) {
+bool DesktopSound::wait_for_end(milliseconds bound)
+{
     // Painting and timers go on while the sound plays; user input waits until it is over,
     // as the game's moves are meant to finish before the next click is taken.
     QEventLoop loop;
@@ -118,12 +125,13 @@ bool DesktopSound::waitForEnd(milliseconds bound) {
     return ended_;
 }
 
-void DesktopSound::failed(int error) {
+void DesktopSound::failed(int error)
+{
     // Anything but a bad file means the sound system is gone or broken: a fresh context on
     // the next call finds a server that has come (back) since, and without one costs a
     // failed connect and no more.
-    if (!unplayableFile(error))
-        dropContext();
+    if (!unplayable_file(error))
+        drop_context();
     if (!warned_) {
         warned_ = true;
         qWarning("Trivolo: cannot play sounds (%s); going on without them", ca_strerror(error));
@@ -131,14 +139,16 @@ void DesktopSound::failed(int error) {
     outcome_ = Outcome::Failed;
 }
 
-void DesktopSound::ended(std::uint32_t id) {
+void DesktopSound::ended(std::uint32_t id)
+{
     if (waiting_ && id == current_) {
         ended_ = true;
         waiting_->quit();
     }
 }
 
-void DesktopSound::endedElsewhere(ca_context*, std::uint32_t id, int, void* self) {
+void DesktopSound::ended_elsewhere(ca_context*, std::uint32_t id, int, void* self)
+{
     // Called on canberra's own thread: hand the news to the GUI thread's event queue.
     auto* sound = static_cast<DesktopSound*>(self);
     QMetaObject::invokeMethod(&sound->relay_, [sound, id] { sound->ended(id); }, Qt::QueuedConnection);

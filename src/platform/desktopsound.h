@@ -29,16 +29,16 @@ public:
     DesktopSound& operator=(const DesktopSound&) = delete;
 
     void play(const QString& path) override;
-    Outcome lastOutcome() const { return outcome_; }
+    Outcome last_outcome() const { return outcome_; }
 
 private:
-    bool openContext();
-    void dropContext();
+    bool open_context();
+    void drop_context();
     int start(const char* property, const QByteArray& value);
-    bool waitForEnd(std::chrono::milliseconds bound);
+    bool wait_for_end(std::chrono::milliseconds bound);
     void failed(int error);
     void ended(std::uint32_t id);
-    static void endedElsewhere(ca_context*, std::uint32_t id, int error, void* self);
+    static void ended_elsewhere(ca_context*, std::uint32_t id, int error, void* self);
 
     std::chrono::milliseconds margin_;
     ca_context* context_ = nullptr;

@@ -13,15 +13,15 @@ namespace trivolo {
 struct WavInfo {
     quint16 format = 0;  // 1 plain integer PCM, 3 float, 0xFFFE extensible
     quint16 channels = 0;
-    quint32 sampleRate = 0;
-    quint16 bitsPerSample = 0;
-    quint32 dataSize = 0;  // bytes of sound actually in the file, never more than it holds
-    qint64 durationMs = 0;
+    quint32 sample_rate = 0;
+    quint16 bits_per_sample = 0;
+    quint32 data_size = 0;  // bytes of sound actually in the file, never more than it holds
+    qint64 duration_ms = 0;
 };
 
 // Reads the header of a RIFF/WAVE file; nothing when it is not one we can make sense of.
 // Safe on any input: it reads only within the file and looks at a bounded number of chunks.
-std::optional<WavInfo> readWavInfo(QIODevice& device);
-std::optional<WavInfo> readWavInfo(const QString& path);
+std::optional<WavInfo> read_wav_info(QIODevice& device);
+std::optional<WavInfo> read_wav_info(const QString& path);
 
 }  // namespace trivolo
