@@ -21,6 +21,8 @@ for f in sound.txt mode.txt playerimg.txt menu.txt Help.CHM README.txt \
 done
 check "sound.txt starts on" cmp -s "$dir/sound.txt" <(printf 'true\r\n')
 check "mode.txt starts against the computer" cmp -s "$dir/mode.txt" <(printf '0\r\n')
+check "menu.txt holds its marker" cmp -s "$dir/menu.txt" <(printf 'false\r\n')
+check "the two players start with different marks" test "$(sort -u "$dir/playerimg.txt" | wc -l)" -eq 2
 while IFS= read -r name; do
   name=${name%$'\r'}
   check "playerimg.txt names images/$name" test -s "$dir/images/$name"

@@ -1,6 +1,5 @@
 // The shipped assets: every picture the program names loads at its size, the marks fit a board
-// cell, the settings files hold their first contents, the sounds are short plain PCM wave files
-// and the two documents teach the whole game.
+// cell, and the two documents teach the whole game.
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -10,7 +9,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
-#include <QtEndian>
 
 namespace {
 
@@ -24,8 +22,6 @@ QByteArray contents(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-quint32 le32(const QByteArray& data, qsizetype at) { return qFromLittleEndian<quint32>(data.constData() + at); }
-quint16 le16(const QByteArray& data, qsizetype at) { return qFromLittleEndian<quint16>(data.constData() + at); }
 
 }  // namespace
 
@@ -38,11 +34,6 @@ private slots:
     void images_offer_six_marks_in_every_format();
     void builtin_resources_name_the_shipped_files();
     void icon_holds_two_sizes_in_sixteen_colours();
-    void settings_files_hold_their_first_contents_data();
-    void settings_files_hold_their_first_contents();
-    void player_images_name_two_different_marks();
-    void sounds_are_short_plain_pcm_data();
-    void sounds_are_short_plain_pcm();
     void help_is_compiled_html_with_every_page_in_its_contents();
     void documents_teach_the_game_data();
     void documents_teach_the_game();
@@ -142,71 +133,6 @@ void TestAssets::icon_holds_two_sizes_in_sixteen_colours()
         QVERIFY2(colours.size() <= 16, qPrintable(QString::number(colours.size())));
     }
     QCOMPARE(widths, QSet<int>({16, 32}));
-}
-
-void TestAssets::settings_files_hold_their_first_contents_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("sound on") << "sound.txt" << QByteArray("true\r\n");
-    QTest::newRow("against the computer") << "mode.txt" << QByteArray("0\r\n");
-    QTest::newRow("menu marker") << "menu.txt" << QByteArray("false\r\n");
-}
-
-void TestAssets::settings_files_hold_their_first_contents()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, expected);
-    QCOMPARE(contents(kApp + '/' + name), expected);
-}
-
-void TestAssets::player_images_name_two_different_marks()
-{
-    const QByteArray text = contents(kApp + "/playerimg.txt");
-    QVERIFY2(text.endsWith("\r\n") && text.count("\r\n") == 2 && text.count('\n') == 2, text.constData());
-    const QList<QByteArray> lines = text.chopped(2).split('\n');
-    const QString player1 = QString::fromLatin1(lines.at(0).chopped(1));
-    const QString player2 = QString::fromLatin1(lines.at(1));
-    QVERIFY(player1 != player2);
-    for (const QString& name : {player1, player2})
-        QVERIFY2(!name.contains('/') && !QImageReader(kApp + "/images/" + name).read().isNull(), qPrintable(name));
-}
-
-void TestAssets::sounds_are_short_plain_pcm_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("limit_ms");
-    QTest::newRow("new game") << "start.wav" << 1500;
-    QTest::newRow("player1 to move") << "player1.wav" << 1000;
-    QTest::newRow("player2 to move") << "player2.wav" << 1000;
-    QTest::newRow("player1 wins") << "wonp1.wav" << 2000;
-    QTest::newRow("player2 wins") << "wonp2.wav" << 2000;
-    QTest::newRow("draw") << "draw.wav" << 1500;
-}
-
-void TestAssets::sounds_are_short_plain_pcm()
-{
-    QFETCH(QString, name);
-    QFETCH(int, limit_ms);
-    const QByteArray wav = contents(kApp + "/sounds/" + name);
-    QVERIFY2(wav.size() > 44 && wav.startsWith("RIFF") && wav.mid(8, 8) == "WAVEfmt ", qPrintable(name));
-    QCOMPARE(le32(wav, 4), quint32(wav.size() - 8));
-    QCOMPARE(le32(wav, 16), 16u);         // the plain format block, not the extensible one
-    QCOMPARE(le16(wav, 20), quint16(1));  // PCM
-    const quint16 channels = le16(wav, 22);
-    const quint32 rate = le32(wav, 24);
-    QVERIFY((channels == 1 || channels == 2) && (rate == 44100 || rate == 22050));
-    QCOMPARE(le32(wav, 28), rate * channels * 2);
-    QCOMPARE(le16(wav, 32), quint16(channels * 2));
-    QCOMPARE(le16(wav, 34), quint16(16));
-    QCOMPARE(wav.mid(36, 4), QByteArray("data"));  // no metadata chunk before the samples
-    QCOMPARE(le32(wav, 40), quint32(wav.size() - 44));
-    const qint64 ms = qint64(le32(wav, 40)) * 1000 / le32(wav, 28);
-    QVERIFY2(ms >= 100 && ms < limit_ms, qPrintable(QString::number(ms) + " ms"));
-    int peak = 0;
-    for (qsizetype at = 44; at + 1 < wav.size(); at += 2)
-        peak = qMax(peak, qAbs(int(qFromLittleEndian<qint16>(wav.constData() + at))));
-    QVERIFY2(peak > 3277 && peak < 23198, qPrintable(QString::number(peak)));  // -20 to -3 dBFS
 }
 
 QString TestAssets::help_text()
