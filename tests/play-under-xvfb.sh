@@ -83,6 +83,27 @@ check "Sound Off answers" test -n "$box"
 [ -n "$box" ] && { xdotool windowactivate --sync "$box" 2>/dev/null; xdotool key Return; sleep 0.5; }
 check "Sound Off is remembered" cmp -s "$work/app/sound.txt" <(printf 'False\r\n')
 
+# On a desktop at 120 dpi the whole window grows by a quarter, one-pixel grid lines included.
+QT_FONT_DPI=120 "$work/app/trivolo" 2>>"$work/stderr" &
+second=$!
+pids+=($second)
+scaled=""
+for _ in $(seq 100); do
+  scaled=$(xdotool search --onlyvisible --name '^Trivolo By Quenrix$' 2>/dev/null | grep -vx "$fresh" | head -n1)
+  [ -n "$scaled" ] && break
+  sleep 0.1
+done
+check "a second game opens" test -n "$scaled"
+if [ -n "$scaled" ]; then
+  sleep 0.5
+  eval "$(xwininfo -id "$scaled" | awk '/Absolute upper-left X/ {print "left=" $4} /Absolute upper-left Y/ {print "top=" $4} /Width:/ {print "width=" $2} /Height:/ {print "height=" $2}')"
+  check "the window is a quarter wider at 120 dpi" test $((width - 637 * 5 / 4)) -ge 0 -a $((width - 637 * 5 / 4)) -le 1
+  grid_y=$((top + height - 513 * 5 / 4 + 144 * 5 / 4))
+  check "the grid lines are drawn at 120 dpi" test "$(pixel $((left + 300 * 5 / 4)) "$grid_y")" != "$empty_cell"
+fi
+kill "$second" 2>/dev/null
+wait "$second" 2>/dev/null
+
 # The window manager's close (openbox: Alt+F4).
 xdotool windowactivate --sync "$fresh" 2>/dev/null
 xdotool key alt+F4

@@ -18,6 +18,8 @@ QColor colour_named(const QPalette& palette, const QString& name)
         return palette.color(QPalette::HighlightedText);
     if (name == QLatin1String("desktop"))
         return desktop_colour(palette);
+    if (name == QLatin1String("windowText"))
+        return palette.color(QPalette::WindowText);
     qWarning("Trivolo: unknown colour role \"%s\" in a form", qUtf8Printable(name));
     return palette.color(QPalette::WindowText);
 }

@@ -18,8 +18,8 @@ QColor desktop_colour(const QPalette& palette);
 
 // Applies what a form asks of each widget under `root` (and of `root` itself) through
 // dynamic properties, as Designer stores neither colour roles nor fractional sizes:
-// "textColour" and "backColour" take the theme colour "highlight", "highlightText" or
-// "desktop"; "pointSizeF" sets the exact point size of the widget's font.
+// "textColour" and "backColour" take the theme colour "highlight", "highlightText",
+// "desktop" or "windowText"; "pointSizeF" sets the exact point size of the widget's font.
 void apply_form_properties(QWidget* root);
 
 // Maps the faces the forms name onto fonts a Linux desktop has.
