@@ -59,6 +59,8 @@ private:
     // Start-up: the sound switch and the mode labels from their files, centred on screen.
     void main_load();
 
+    // Names the two sides in the game-mode panel: Player1 against the computer or Player2.
+    void show_sides();
     // A click on cell 1 to 9: the mover's mark, then the turn handler of the mode.
     void cell_click(int cell);
 

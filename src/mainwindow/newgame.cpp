@@ -42,13 +42,9 @@ void main::on_ngame_triggered()
     play_sound(kStartSound);
     play_sound(kPlayer1Sound);
 
-    ui->modeshow->setText(QStringLiteral("Player1"));
-    if (mode == QLatin1String(kComputerModeValue)) {
-        ui->modeshow1->setText(QStringLiteral("Computer"));
-    } else {
+    if (mode != QLatin1String(kComputerModeValue))
         ui->msgb->setText(QStringLiteral("Now Player1"));
-        ui->modeshow1->setText(QStringLiteral("Player2"));
-    }
+    show_sides();
 
     // Nothing reads this marker back, so a refused write need not stop the game.
     const WriteResult saved = write_lines(kMenuFile, {QString::fromLatin1(kMenuValue)});

@@ -16,17 +16,20 @@ void main::main_load()
     ui->slevel->setText(soundon ? QStringLiteral("ON") : QStringLiteral("OFF"));
 
     mode = read_first_line(kModeFile);
-    ui->modeshow->setText(QStringLiteral("Player1"));
-    if (mode == QLatin1String(kComputerModeValue)) {
-        ui->modeshow1->setText(QStringLiteral("Computer"));
-    } else {
+    show_sides();
+    if (mode != QLatin1String(kComputerModeValue))
         ui->msgb->setVisible(true);
-        ui->modeshow1->setText(QStringLiteral("Player2"));
-    }
 
     if (windowState() & Qt::WindowMinimized)
         setWindowState(windowState() & ~Qt::WindowMinimized);
     centre_on_screen(this);
+}
+
+void main::show_sides()
+{
+    ui->modeshow->setText(QStringLiteral("Player1"));
+    ui->modeshow1->setText(mode == QLatin1String(kComputerModeValue) ? QStringLiteral("Computer")
+                                                                     : QStringLiteral("Player2"));
 }
 
 void main::on_on_triggered()
