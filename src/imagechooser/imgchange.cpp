@@ -108,10 +108,7 @@ void imgchange::imgchange_load()
 
 bool imgchange::preview(const QString& file_name, bool note_failure)
 {
-    QPixmap picture;
-    if (is_bare_file_name(file_name))
-        picture = load_picture(image_file(file_name));
-
+    const QPixmap picture = load_image(file_name);
     if (picture.isNull()) {
         ui->playerpic->setAlignment(Qt::AlignCenter);
         ui->playerpic->setText(note_failure ? QStringLiteral("Not a picture") : QString());

@@ -29,14 +29,18 @@ QPixmap load_picture(const QString& path)
     return QPixmap::fromImage(image);
 }
 
-QPixmap load_player_mark(const QString& image_name, FallbackMark fallback)
+QPixmap load_image(const QString& image_name)
 {
     if (!settings::is_bare_file_name(image_name)) {
-        qWarning("Trivolo: \"%s\" is not a picture name inside the images folder; drawing a plain mark",
-                 qUtf8Printable(image_name));
-        return draw_fallback_mark(fallback);
+        qWarning("Trivolo: \"%s\" is not a picture name inside the images folder", qUtf8Printable(image_name));
+        return {};
     }
-    const QPixmap picture = load_picture(settings::image_file(image_name));
+    return load_picture(settings::image_file(image_name));
+}
+
+QPixmap load_player_mark(const QString& image_name, FallbackMark fallback)
+{
+    const QPixmap picture = load_image(image_name);
     return picture.isNull() ? draw_fallback_mark(fallback) : picture;
 }
 

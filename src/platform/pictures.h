@@ -14,6 +14,10 @@ enum class FallbackMark { Cross, Ring };
 // not a picture also gives none, with a warning naming it on standard error.
 QPixmap load_picture(const QString& path);
 
+// A picture of the images folder, named by a bare file name. Any other name (with a
+// folder, "..", empty) is never loaded and gives no picture, with a warning.
+QPixmap load_image(const QString& image_name);
+
 // A player's mark from the images folder. A name that is not a bare file name, or a
 // file that does not load, gives the drawn fallback mark instead.
 QPixmap load_player_mark(const QString& image_name, FallbackMark fallback);
