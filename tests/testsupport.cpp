@@ -111,14 +111,6 @@ QStringList TestApp::sounds() const
     return names;
 }
 
-QStringList TestApp::prompts() const
-{
-    QStringList result;
-    for (const ShownBox& box : boxes.shown)
-        result.append(box.prompt);
-    return result;
-}
-
 void click_cell(const main* window, int cell)
 {
     QWidget* box = child(window, qPrintable(QStringLiteral("p%1").arg(cell)));

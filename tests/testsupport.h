@@ -110,8 +110,6 @@ struct TestApp {
 
     // The sounds played, as names relative to the application folder.
     QStringList sounds() const;
-    // Prompts of the boxes shown so far.
-    QStringList prompts() const;
 
     TempAppFolder folder;
     FakeBoxes boxes;
