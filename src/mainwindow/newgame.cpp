@@ -2,6 +2,7 @@
 #include "mainwindow/main.h"
 
 #include "mainwindow/picturebox.h"
+#include "platform/log.h"
 #include "platform/windowowner.h"
 #include "settings/settings.h"
 #include "ui_main.h"
@@ -49,7 +50,7 @@ void main::on_ngame_triggered()
     // Nothing reads this marker back, so a refused write need not stop the game.
     const WriteResult saved = write_lines(kMenuFile, {QString::fromLatin1(kMenuValue)});
     if (!saved.ok)
-        qWarning("Trivolo: %s", qUtf8Printable(saved.error));
+        qCWarning(lcTrivolo, "%s", qUtf8Printable(saved.error));
 }
 
 void main::on_exit_triggered()

@@ -1,5 +1,6 @@
 #include "platform/desktopsound.h"
 
+#include "platform/log.h"
 #include "platform/wavfile.h"
 
 #include <QByteArray>
@@ -134,7 +135,7 @@ void DesktopSound::failed(int error)
         drop_context();
     if (!warned_) {
         warned_ = true;
-        qWarning("Trivolo: cannot play sounds (%s); going on without them", ca_strerror(error));
+        qCWarning(lcTrivolo, "cannot play sounds (%s); going on without them", ca_strerror(error));
     }
     outcome_ = Outcome::Failed;
 }

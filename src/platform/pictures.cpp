@@ -1,5 +1,6 @@
 #include "platform/pictures.h"
 
+#include "platform/log.h"
 #include "settings/settings.h"
 
 #include <QImageReader>
@@ -22,7 +23,7 @@ QPixmap load_picture(const QString& path)
     QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull()) {
-        qWarning("Trivolo: cannot load picture %s: %s", qUtf8Printable(path),
+        qCWarning(lcTrivolo, "cannot load picture %s: %s", qUtf8Printable(path),
                  qUtf8Printable(reader.errorString()));
         return {};
     }
@@ -32,7 +33,7 @@ QPixmap load_picture(const QString& path)
 QPixmap load_image(const QString& image_name)
 {
     if (!settings::is_bare_file_name(image_name)) {
-        qWarning("Trivolo: \"%s\" is not a picture name inside the images folder", qUtf8Printable(image_name));
+        qCWarning(lcTrivolo, "\"%s\" is not a picture name inside the images folder", qUtf8Printable(image_name));
         return {};
     }
     return load_picture(settings::image_file(image_name));

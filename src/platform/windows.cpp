@@ -1,5 +1,7 @@
 #include "platform/windows.h"
 
+#include "platform/log.h"
+
 #include <QFont>
 #include <QPalette>
 #include <QScreen>
@@ -20,7 +22,7 @@ QColor colour_named(const QPalette& palette, const QString& name)
         return desktop_colour(palette);
     if (name == QLatin1String("windowText"))
         return palette.color(QPalette::WindowText);
-    qWarning("Trivolo: unknown colour role \"%s\" in a form", qUtf8Printable(name));
+    qCWarning(lcTrivolo, "unknown colour role \"%s\" in a form", qUtf8Printable(name));
     return palette.color(QPalette::WindowText);
 }
 

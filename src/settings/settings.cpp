@@ -1,5 +1,7 @@
 #include "settings/settings.h"
 
+#include "platform/log.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
@@ -45,10 +47,10 @@ QStringList read_lines(const QString& relative_name, int count)
     if (file.open(QIODevice::ReadOnly))
         lines = first_lines(file.read(kMaxSettingsBytes), count);
     else
-        qWarning("Trivolo: cannot read %s: %s", qUtf8Printable(path), qUtf8Printable(file.errorString()));
+        qCWarning(lcTrivolo, "cannot read %s: %s", qUtf8Printable(path), qUtf8Printable(file.errorString()));
 
     if (file.isOpen() && lines.size() < count)
-        qWarning("Trivolo: %s holds fewer than %d line(s); the missing ones read as empty",
+        qCWarning(lcTrivolo, "%s holds fewer than %d line(s); the missing ones read as empty",
                  qUtf8Printable(path), count);
     while (lines.size() < count)
         lines.append(QString());

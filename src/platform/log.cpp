@@ -1,0 +1,7 @@
+#include "platform/log.h"
+
+namespace trivolo {
+
+Q_LOGGING_CATEGORY(lcTrivolo, "trivolo")
+
+}  // namespace trivolo
