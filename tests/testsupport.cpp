@@ -12,13 +12,12 @@
 
 namespace trivolo::test {
 
-int FakeBoxes::show(const QString& prompt, int buttons, const QString& title)
+BoxAnswer FakeBoxes::show(const QString& prompt, BoxButtons buttons, const QString& title)
 {
-    const ShownBox box{prompt, buttons, title};
-    shown.append(box);
+    shown.append({prompt, buttons, title});
     if (on_show)
-        on_show(box);
-    return answers.isEmpty() ? AnswerOk : answers.takeFirst();
+        on_show(shown.last());
+    return answers.isEmpty() ? BoxAnswer::Ok : answers.takeFirst();
 }
 
 void FakeSound::play(const QString& path)
@@ -30,14 +29,15 @@ void FakeSound::play(const QString& path)
 
 TempAppFolder::TempAppFolder()
 {
-    const QString source = QStringLiteral(TRIVOLO_ASSET_DIR);
-    QDirIterator entries(source, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (entries.hasNext()) {
-        const QString from = entries.next();
-        const QString to = dir_.path() + from.mid(source.size());
-        QDir().mkpath(QFileInfo(to).path());
-        QFile::copy(from, to);
-        QFile(to).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    for (const QString source : {TRIVOLO_ASSET_DIR, TRIVOLO_SETTINGS_DIR}) {
+        QDirIterator entries(source, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (entries.hasNext()) {
+            const QString from = entries.next();
+            const QString to = dir_.path() + from.mid(source.size());
+            QDir().mkpath(QFileInfo(to).path());
+            QFile::copy(from, to);
+            QFile(to).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        }
     }
     settings::set_app_folder(dir_.path());
 }
@@ -111,16 +111,21 @@ QStringList TestApp::sounds() const
     return names;
 }
 
-void click_cell(const main* window, int cell)
+void click_cells(const TestApp& app, const QString& cells)
 {
-    QWidget* box = child(window, qPrintable(QStringLiteral("p%1").arg(cell)));
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(60, 60));
+    for (const QChar cell : cells)
+        QTest::mouseClick(child(app.window(), QStringLiteral("p") + cell), Qt::LeftButton, {}, QPoint(60, 60));
 }
 
 QImage picture_of(const QWidget* box)
 {
     const QPixmap picture = qobject_cast<const QLabel*>(box)->pixmap();
     return picture.isNull() ? QImage() : picture.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage cell_picture(const main* window, int cell)
+{
+    return picture_of(child(window, QStringLiteral("p%1").arg(cell)));
 }
 
 QImage picture_file(const QString& path)

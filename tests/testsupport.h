@@ -14,34 +14,28 @@
 
 #include <functional>
 
-namespace trivolo {
-
-namespace test {
+namespace trivolo::test {
 
 struct ShownBox {
     QString prompt;
-    int buttons = 0;
+    BoxButtons buttons = BoxButtons::OkOnly;
     QString title;
+    bool operator==(const ShownBox&) const = default;
 };
 
-// Makes ShownBox printable in QCOMPARE failures and comparable as a whole.
-inline bool operator==(const ShownBox& a, const ShownBox& b)
-{
-    return a.prompt == b.prompt && a.buttons == b.buttons && a.title == b.title;
-}
-
+// Makes ShownBox printable in QCOMPARE failures.
 inline char* toString(const ShownBox& box)
 {
-    return qstrdup(qPrintable(QStringLiteral("\"%1\" %2 \"%3\"").arg(box.prompt).arg(box.buttons).arg(box.title)));
+    return qstrdup(qPrintable(QStringLiteral("\"%1\" %2 \"%3\"").arg(box.prompt).arg(int(box.buttons)).arg(box.title)));
 }
 
 // Records every message box and answers from a script (OK once the script is used up).
 class FakeBoxes : public MessageBoxService {
 public:
-    int show(const QString& prompt, int buttons, const QString& title) override;
+    BoxAnswer show(const QString& prompt, BoxButtons buttons, const QString& title) override;
 
     QList<ShownBox> shown;
-    QList<int> answers;
+    QList<BoxAnswer> answers;
     std::function<void(const ShownBox&)> on_show;  // runs while the "box" is open
 };
 
@@ -105,9 +99,9 @@ struct TestApp {
     ~TestApp();
 
     main* window() const;
+    const main::GameState& game() const { return window()->game(); }
     // Runs the deletions the last reload left pending.
     static void settle();
-
     // The sounds played, as names relative to the application folder.
     QStringList sounds() const;
 
@@ -121,42 +115,24 @@ struct TestApp {
 };
 
 template <typename T = QWidget>
-T* child(const QObject* window, const char* name)
+T* child(const QObject* window, const QString& name)
 {
-    return window->findChild<T*>(QString::fromLatin1(name));
+    return window->findChild<T*>(name);
 }
 
 inline void trigger(const QObject* window, const char* action_name)
 {
-    child<QAction>(window, action_name)->trigger();
+    child<QAction>(window, QLatin1String(action_name))->trigger();
 }
 
-// A left click on cell 1 to 9 of the main window.
-void click_cell(const main* window, int cell);
+// Left clicks on the cells whose digits the text holds, in order.
+void click_cells(const TestApp& app, const QString& cells);
 
 // What a picture box shows: a null image when it shows nothing.
 QImage picture_of(const QWidget* box);
+QImage cell_picture(const main* window, int cell);
 
 // The picture a file holds, converted for comparison with picture_of.
 QImage picture_file(const QString& path);
 
-}  // namespace test
-
-// Read access to the main window's game state.
-struct MainWindowProbe {
-    static bool free(const main& w, int cell) { return const_cast<main&>(w).free_flag(cell); }
-    static int turn(const main& w) { return w.turn; }
-    static QString p1moves(const main& w) { return w.p1moves; }
-    static QString p2moves(const main& w) { return w.p2moves; }
-    static QString lastcell(const main& w) { return w.lastcell; }
-    static bool soundon(const main& w) { return w.soundon; }
-    static QString p1img(const main& w) { return w.p1img; }
-    static QString p2img(const main& w) { return w.p2img; }
-    static bool won(const main& w) { return w.won; }
-    static bool gameover(const main& w) { return w.gameover; }
-    static QString mode(const main& w) { return w.mode; }
-    static int gamestate(const main& w) { return w.gamestate; }
-    static const rules::WinLines& winlines(const main& w) { return w.winlines; }
-};
-
-}  // namespace trivolo
+}  // namespace trivolo::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/player.h"
 #include "platform/services.h"
 
 #include <QPointer>
@@ -7,9 +8,6 @@
 namespace trivolo {
 
 class imgchange;
-
-// The human player a picture chooser serves.
-enum class Player { Player1 = 1, Player2 = 2 };
 
 // Keeps track of the two picture chooser windows, which live independently of the
 // main window (they stay open when it is replaced).

@@ -8,6 +8,8 @@
 #include "ui_imgchange.h"
 
 #include <QDir>
+#include <QListWidget>
+#include <QPushButton>
 
 #include <array>
 
@@ -47,13 +49,13 @@ void move_left(QWidget* widget, int left)
 
 }  // namespace
 
-imgchange::imgchange(Services& services_, Player player, QWidget* parent)
+imgchange::imgchange(Services& services, Player player, QWidget* parent)
     : QWidget(parent)
-    , ui(std::make_unique<Ui::imgchange>())
-    , services(services_)
+    , ui_(std::make_unique<Ui::imgchange>())
+    , services_(services)
     , player_(player)
 {
-    ui->setupUi(this);
+    ui_->setupUi(this);
     // The window's flags first: setting them recreates the window, which forgets
     // where the keyboard focus was meant to start.
     make_fixed_window(this, false);
@@ -61,6 +63,9 @@ imgchange::imgchange(Services& services_, Player player, QWidget* parent)
     apply_form_properties(this);
     setFixedSize(size());
     setAttribute(Qt::WA_DeleteOnClose);
+    connect(ui_->File1, &QListWidget::itemSelectionChanged, this, &imgchange::File1_click);
+    connect(ui_->Command1, &QPushButton::clicked, this, &imgchange::Command1_click);
+    connect(ui_->Command2, &QPushButton::clicked, this, &imgchange::Command2_click);
     imgchange_load();
 }
 
@@ -72,17 +77,17 @@ void imgchange::apply_player_layout()
     setObjectName(QLatin1String(layout.object_name));
     setWindowTitle(QLatin1String(layout.caption));
     resize(layout.client);
-    move_left(ui->File1, layout.list_left);
-    move_left(ui->playerpic, layout.preview_left);
-    move_left(ui->Label1, layout.buttons_left);
-    move_left(ui->Command1, layout.buttons_left);
-    move_left(ui->Command2, layout.buttons_left);
+    move_left(ui_->File1, layout.list_left);
+    move_left(ui_->playerpic, layout.preview_left);
+    move_left(ui_->Label1, layout.buttons_left);
+    move_left(ui_->Command1, layout.buttons_left);
+    move_left(ui_->Command2, layout.buttons_left);
     if (player_ == Player::Player2) {
-        setTabOrder(ui->Command2, ui->Command1);
-        setTabOrder(ui->Command1, ui->playerpic);
-        setTabOrder(ui->playerpic, ui->File1);
+        setTabOrder(ui_->Command2, ui_->Command1);
+        setTabOrder(ui_->Command1, ui_->playerpic);
+        setTabOrder(ui_->playerpic, ui_->File1);
         // The keyboard starts where the order starts, not at the first control created.
-        ui->Command2->setFocus();
+        ui_->Command2->setFocus();
     }
 }
 
@@ -96,8 +101,8 @@ void imgchange::imgchange_load()
     centre_on_screen(this);
 
     // A missing folder simply lists nothing.
-    const QDir images(app_file(QString::fromLatin1(kImagesFolder)));
-    ui->File1->addItems(images.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+    const QDir images(app_file(kImagesFolder));
+    ui_->File1->addItems(images.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
 
     const QStringList names = read_first_two_lines(kPlayerImageFile);
     p1file = names.at(0);
@@ -106,34 +111,34 @@ void imgchange::imgchange_load()
     preview(own_file(), false);
 }
 
-bool imgchange::preview(const QString& file_name, bool note_failure)
+bool imgchange::preview(const QString& stored_name, bool note_failure)
 {
-    const QPixmap picture = load_image(file_name);
+    const QPixmap picture = load_picture(image_path(stored_name));
     if (picture.isNull()) {
-        ui->playerpic->setAlignment(Qt::AlignCenter);
-        ui->playerpic->setText(note_failure ? QStringLiteral("Not a picture") : QString());
+        ui_->playerpic->setAlignment(Qt::AlignCenter);
+        ui_->playerpic->setText(note_failure ? QStringLiteral("Not a picture") : QString());
         return false;
     }
     // Drawn at its natural size from the corner; what does not fit is cut off, not
     // drawn over the border.
-    ui->playerpic->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const QRect visible = QRect(QPoint(0, 0), ui->playerpic->contentsRect().size()).intersected(picture.rect());
-    show_picture(ui->playerpic, picture.copy(visible));
+    ui_->playerpic->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const QRect visible = QRect(QPoint(0, 0), ui_->playerpic->contentsRect().size()).intersected(picture.rect());
+    show_picture(ui_->playerpic, picture.copy(visible));
     return true;
 }
 
-void imgchange::on_File1_itemSelectionChanged()
+void imgchange::File1_click()
 {
-    const QList<QListWidgetItem*> selected = ui->File1->selectedItems();
+    const QList<QListWidgetItem*> selected = ui_->File1->selectedItems();
     if (selected.isEmpty())
         return;
-    const QString name = selected.first()->text();
+    const QString name = stored_image_name(selected.first()->text());
     // A file that is not a picture is not taken: the choice stays as it was.
     if (preview(name, true))
         own_file() = name;
 }
 
-void imgchange::on_Command1_clicked()
+void imgchange::Command1_click()
 {
     // The other player's line is taken as the file holds it now, so that a choice made
     // meanwhile in the other chooser survives.
@@ -145,15 +150,15 @@ void imgchange::on_Command1_clicked()
 
     const WriteResult saved = write_lines(kPlayerImageFile, {p1file, p2file});
     if (!saved.ok) {
-        report_write_failure(services.boxes, saved.error);
+        report_write_failure(services_.boxes, saved.error);
         return;
     }
-    services.boxes.show(QLatin1String(layout_of(player_).confirmation), OkOnly,
+    services_.boxes.show(QLatin1String(layout_of(player_).confirmation), BoxButtons::OkOnly,
                         QStringLiteral("Image Change Confirmation"));
     close();
 }
 
-void imgchange::on_Command2_clicked()
+void imgchange::Command2_click()
 {
     close();
 }

@@ -23,23 +23,21 @@ public:
 
     Player player() const { return player_; }
 
-private slots:
-    void on_File1_itemSelectionChanged();
-    void on_Command1_clicked();
-    void on_Command2_clicked();
-
 private:
     void imgchange_load();
+    void File1_click();
+    void Command1_click();
+    void Command2_click();
     void apply_player_layout();
-    // Shows the picture in the preview; false if the file is none, with a short note
-    // in its place when asked for.
-    bool preview(const QString& file_name, bool note_failure);
+    // Shows the picture playerimg.txt would name so in the preview; false if the file
+    // is none, with a short note in its place when asked for.
+    bool preview(const QString& stored_name, bool note_failure);
     QString& own_file();
 
-    std::unique_ptr<Ui::imgchange> ui;
-    Services& services;
+    std::unique_ptr<Ui::imgchange> ui_;
+    Services& services_;
     Player player_;
-    QString p1file;  // Player1's mark, a file name inside images
+    QString p1file;  // Player1's mark, as playerimg.txt names it
     QString p2file;  // Player2's mark
 };
 

@@ -1,9 +1,10 @@
 // The computer's side of a one-player game.
 #include "mainwindow/main.h"
 
+#include "mainwindow/marks.h"
 #include "mainwindow/picturebox.h"
+#include "platform/pictures.h"
 #include "platform/windowowner.h"
-#include "settings/settings.h"
 #include "ui_main.h"
 
 namespace trivolo {
@@ -12,29 +13,29 @@ using namespace settings;
 
 void main::computer_select()
 {
-    p1moves += lastcell;
-    check(p1moves);
-    show_turn_panel(load_computer_mark(), kPlayer2Banner);
+    state.p1moves += state.lastcell;
+    check(state.p1moves);
+    show_turn_panel(load_computer_mark(), Player::Player2);
     play_sound(kPlayer2Sound);
-    turn = 2;
-    if (!gameover) {
-        if (gamestate == 1)
-            place_computer_mark(rules::first_answer(lastcell));
-        else if (gamestate >= 2 && gamestate <= 4)
+    state.turn = Player::Player2;
+    if (!state.gameover) {
+        if (state.computer_answers_first())
+            place_computer_mark(rules::first_answer(state.lastcell));
+        else if (state.computer_answers_by_rules())
             check_lose();
-        check(p2moves);
-        ++gamestate;
-        show_turn_panel(player_mark(1), kPlayer1Banner);
+        check(state.p2moves);
+        ++state.gamestate;
+        show_turn_panel(player_mark(Player::Player1), Player::Player1);
         play_sound(kPlayer1Sound);
-        turn = 1;
+        state.turn = Player::Player1;
     }
-    if (gameover)
-        owner.reload();
+    if (state.gameover)
+        owner_.reload();
 }
 
 void main::check_lose()
 {
-    const QString cell = rules::choose_cell(winlines, p1moves, p2moves);
+    const QString cell = rules::choose_cell(state.winlines, state.p1moves, state.p2moves);
     if (!cell.isEmpty())
         place_computer_mark(cell);
 }
@@ -42,15 +43,15 @@ void main::check_lose()
 void main::place_computer_mark(const QString& cell)
 {
     putc(cell.toInt());
-    p2moves += cell;
+    state.p2moves += cell;
 }
 
-void main::putc(const int& cell)
+void main::putc(int cell)
 {
     if (cell < 1 || cell > 9)
         return;
     show_picture(cell_box(cell), load_computer_mark());
-    free_flag(cell) = false;
+    state.set_free(cell, false);
 }
 
 }  // namespace trivolo

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "mainwindow/rules.h"
-#include "platform/pictures.h"
+#include "game/player.h"
+#include "game/rules.h"
 #include "platform/services.h"
+#include "settings/settings.h"
 
 #include <QMainWindow>
 
@@ -17,7 +18,6 @@ namespace trivolo {
 class ImageChoosers;
 class MainWindowOwner;
 class PictureBox;
-struct MainWindowProbe;
 
 // The main window: the board, the side panel, the result strip and the menus, and
 // the whole state of one game. A window holds at most one game; when the game ends
@@ -25,39 +25,68 @@ struct MainWindowProbe;
 class main : public QMainWindow {
     Q_OBJECT
 public:
+    // Everything the window knows about its game. A fresh window has no game: every
+    // cell is taken as far as clicks are concerned until New Game frees them.
+    struct GameState {
+        bool p1free = false;
+        bool p2free = false;
+        bool p3free = false;
+        bool p4free = false;
+        bool p5free = false;
+        bool p6free = false;
+        bool p7free = false;
+        bool p8free = false;
+        bool p9free = false;
+        Player turn = Player::Nobody;  // whose mark goes down next (Player2: also the computer answering)
+        QString p1moves;               // Player1's cells in the order taken
+        QString p2moves;               // Player2's or the computer's cells in the order taken
+        QString lastcell;              // the cell the human clicked last
+        bool soundon = false;
+        QString p1img;                 // Player1's mark picture, as playerimg.txt names it
+        QString p2img;                 // Player2's mark picture
+        bool won = false;
+        bool gameover = false;         // the game has been announced; the window is about to be replaced
+        QString mode;                  // the first line of mode.txt
+        qint16 gamestate = 0;          // 0 no game; from 1 a game runs (one-player: the human's move number)
+        rules::WinLines winlines{};
+
+        // The state New Game starts from: every cell free, Player1 to move.
+        static GameState started(bool soundon, const QStringList& images, const QString& mode);
+
+        bool game_running() const { return gamestate >= 1; }
+        bool against_computer() const { return settings::is_computer_mode(mode); }
+        // The computer's first answer follows the human's first mark; its next three come
+        // from the rule list; after the human's fifth mark the board is full.
+        bool computer_answers_first() const { return gamestate == 1; }
+        bool computer_answers_by_rules() const { return gamestate >= 2 && gamestate <= 4; }
+        bool is_free(int cell) const;
+        void set_free(int cell, bool free);
+        const QString& img(Player player) const { return player == Player::Player1 ? p1img : p2img; }
+        QString& moves(Player player) { return player == Player::Player1 ? p1moves : p2moves; }
+    };
+
     main(Services& services, MainWindowOwner& owner, ImageChoosers& choosers, QWidget* parent = nullptr);
     ~main() override;
 
-private slots:
-    // Game menu.
-    void on_ngame_triggered();
-    void on_gmode_triggered();
-    void on_exit_triggered();
-    // Sound menu.
-    void on_on_triggered();
-    void on_Off_triggered();
-    // Image menu.
-    void on_playerimg1_triggered();
-    void on_playerimg2_triggered();
-    // Help menu.
-    void on_Guide_triggered();
-    void on_readme_triggered();
-    // The board's cells.
-    void on_p1_clicked();
-    void on_p2_clicked();
-    void on_p3_clicked();
-    void on_p4_clicked();
-    void on_p5_clicked();
-    void on_p6_clicked();
-    void on_p7_clicked();
-    void on_p8_clicked();
-    void on_p9_clicked();
+    // Read-only view of the game, for tests.
+    const GameState& game() const { return state; }
 
 private:
-    friend struct MainWindowProbe;  // lets tests read the game state
+    void connect_handlers();
 
     // Start-up: the sound switch and the mode labels from their files, centred on screen.
     void main_load();
+
+    // Menu commands.
+    void ngame_click();
+    void gmode_click();
+    void exit_click();
+    void on_click();
+    void Off_click();
+    void playerimg1_click();
+    void playerimg2_click();
+    void Guide_click();
+    void readme_click();
 
     // Names the two sides in the game-mode panel: Player1 against the computer or Player2.
     void show_sides();
@@ -71,53 +100,29 @@ private:
     // The referee: announces a win for the player who has just moved, or a full board.
     void check(const QString& moves);
     // Puts the computer's mark in cell 1 to 9 and marks the cell taken.
-    void putc(const int& cell);
+    void putc(int cell);
     // The computer's later answers: chooses a cell and places its mark there.
     void check_lose();
 
     // Places the computer's mark on a cell given as its digit and records the move.
     void place_computer_mark(const QString& cell);
-    // Shows whose turn it is in the side panel.
-    void show_turn_panel(const QPixmap& mark, const char* banner);
+    // Shows in the side panel whose turn it is: the player's mark and banner.
+    void show_turn_panel(const QPixmap& mark, Player player);
     // Shows the result picture and sound and the closing message, then ends the game.
-    void announce_result(const char* picture, const char* sound, const QString& message);
+    void announce_result(QLatin1StringView picture, QLatin1StringView sound, const QString& message);
     // Plays a sound from the application folder while the sound is switched on.
-    void play_sound(const char* relative_name);
+    void play_sound(QLatin1StringView relative_name);
     // Writes the sound switch and says so; leaves everything as it was if the write fails.
     void switch_sound(bool on);
 
     PictureBox* cell_box(int cell) const;
-    bool& free_flag(int cell);
-    QPixmap player_mark(int player) const;
+    QPixmap player_mark(Player player) const;
 
-    std::unique_ptr<::Ui::main> ui;
-    Services& services;
-    MainWindowOwner& owner;
-    ImageChoosers& choosers;
-
-    // The game state. A fresh window has no game: every cell is taken as far as
-    // clicks are concerned until New Game frees them.
-    bool p1free = false;
-    bool p2free = false;
-    bool p3free = false;
-    bool p4free = false;
-    bool p5free = false;
-    bool p6free = false;
-    bool p7free = false;
-    bool p8free = false;
-    bool p9free = false;
-    qint16 turn = 0;          // 1 = Player1 to move, 2 = Player2 (or the computer answering)
-    QString p1moves;          // Player1's cells in the order taken
-    QString p2moves;          // Player2's or the computer's cells in the order taken
-    QString lastcell;         // the cell the human clicked last
-    bool soundon = false;
-    QString p1img;            // Player1's mark picture, a file name inside images
-    QString p2img;            // Player2's mark picture
-    bool won = false;
-    bool gameover = false;    // the game has been announced; the window is about to be replaced
-    QString mode;             // "0" against the computer, anything else two players
-    qint16 gamestate = 0;     // 0 no game; from 1 a game is running (one-player: the human's move number)
-    rules::WinLines winlines{};
+    std::unique_ptr<::Ui::main> ui_;
+    Services& services_;
+    MainWindowOwner& owner_;
+    ImageChoosers& choosers_;
+    GameState state;
 };
 
 }  // namespace trivolo

@@ -1,68 +1,54 @@
 // Starting a game and abandoning it.
 #include "mainwindow/main.h"
 
-#include "mainwindow/picturebox.h"
 #include "platform/log.h"
 #include "platform/windowowner.h"
-#include "settings/settings.h"
 #include "ui_main.h"
 
 namespace trivolo {
 
 using namespace settings;
 
-void main::on_ngame_triggered()
+void main::ngame_click()
 {
     // A window holds one game; after it, the window is replaced by a fresh one.
-    if (gamestate >= 1) {
-        services.boxes.show(QStringLiteral("First Quit This Game, Then Start New Game."), OkInformation,
-                            QStringLiteral("Cannot start New Game Now."));
+    if (state.game_running()) {
+        services_.boxes.show(QStringLiteral("First Quit This Game, Then Start New Game."), BoxButtons::OkInformation,
+                             QStringLiteral("Cannot start New Game Now."));
         return;
     }
-    ui->playerpics->setVisible(true);
-    ui->playerlevel->setVisible(true);
-    ui->howpic->setPixmap(QPixmap());
-    ui->howpic->setVisible(false);
+    ui_->playerpics->setVisible(true);
+    ui_->playerlevel->setVisible(true);
+    ui_->howpic->setPixmap(QPixmap());
+    ui_->howpic->setVisible(false);
 
-    for (int cell = 1; cell <= 9; ++cell)
-        free_flag(cell) = true;
-    turn = 1;
-    p1moves.clear();
-    p2moves.clear();
-    winlines = rules::standard_win_lines();
-    gamestate = 1;
-    won = false;
-    gameover = false;
+    state = GameState::started(state.soundon, read_first_two_lines(kPlayerImageFile), read_first_line(kModeFile));
 
-    const QStringList images = read_first_two_lines(kPlayerImageFile);
-    p1img = images.at(0);
-    p2img = images.at(1);
-    mode = read_first_line(kModeFile);
-
-    show_turn_panel(player_mark(1), kPlayer1Banner);
+    show_turn_panel(player_mark(Player::Player1), Player::Player1);
     play_sound(kStartSound);
     play_sound(kPlayer1Sound);
 
-    if (mode != QLatin1String(kComputerModeValue))
-        ui->msgb->setText(QStringLiteral("Now Player1"));
+    if (!state.against_computer())
+        ui_->msgb->setText(QStringLiteral("Now Player1"));
     show_sides();
 
     // Nothing reads this marker back, so a refused write need not stop the game.
-    const WriteResult saved = write_lines(kMenuFile, {QString::fromLatin1(kMenuValue)});
+    const WriteResult saved = write_lines(kMenuFile, {kMenuMarker});
     if (!saved.ok)
         qCWarning(lcTrivolo, "%s", qUtf8Printable(saved.error));
 }
 
-void main::on_exit_triggered()
+void main::exit_click()
 {
-    if (gamestate < 1) {
-        services.boxes.show(QStringLiteral("No Game To Quit. Start New Game First."), OkOnly,
-                            QStringLiteral("Game Not Found"));
+    if (!state.game_running()) {
+        services_.boxes.show(QStringLiteral("No Game To Quit. Start New Game First."), BoxButtons::OkOnly,
+                             QStringLiteral("Game Not Found"));
         return;
     }
-    if (services.boxes.show(QStringLiteral("Are You Sure To Quit This Game ?"), YesNo,
-                            QStringLiteral("Quit Confirmation")) == AnswerYes)
-        owner.reload();
+    if (services_.boxes.show(QStringLiteral("Are You Sure To Quit This Game ?"), BoxButtons::YesNo,
+                             QStringLiteral("Quit Confirmation"))
+        == BoxAnswer::Yes)
+        owner_.reload();
 }
 
 }  // namespace trivolo

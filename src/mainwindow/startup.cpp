@@ -3,22 +3,30 @@
 
 #include "platform/messageboxes.h"
 #include "platform/windows.h"
-#include "settings/settings.h"
 #include "ui_main.h"
 
 namespace trivolo {
 
 using namespace settings;
 
+namespace {
+
+QString sound_label(bool on)
+{
+    return on ? QStringLiteral("ON") : QStringLiteral("OFF");
+}
+
+}  // namespace
+
 void main::main_load()
 {
-    soundon = read_first_line(kSoundFile) == QLatin1String(kSoundOnValue);
-    ui->slevel->setText(soundon ? QStringLiteral("ON") : QStringLiteral("OFF"));
+    state.soundon = is_sound_on(read_first_line(kSoundFile));
+    ui_->slevel->setText(sound_label(state.soundon));
 
-    mode = read_first_line(kModeFile);
+    state.mode = read_first_line(kModeFile);
     show_sides();
-    if (mode != QLatin1String(kComputerModeValue))
-        ui->msgb->setVisible(true);
+    if (!state.against_computer())
+        ui_->msgb->setVisible(true);
 
     if (windowState() & Qt::WindowMinimized)
         setWindowState(windowState() & ~Qt::WindowMinimized);
@@ -27,25 +35,26 @@ void main::main_load()
 
 void main::show_sides()
 {
-    ui->modeshow->setText(QStringLiteral("Player1"));
-    ui->modeshow1->setText(mode == QLatin1String(kComputerModeValue) ? QStringLiteral("Computer")
-                                                                     : QStringLiteral("Player2"));
+    ui_->modeshow->setText(QStringLiteral("Player1"));
+    ui_->modeshow1->setText(state.against_computer() ? QStringLiteral("Computer") : QStringLiteral("Player2"));
 }
 
-void main::on_on_triggered()
+void main::on_click()
 {
     // The file decides, not soundon: the end of a game silences soundon for a moment.
-    if (read_first_line(kSoundFile) == QLatin1String(kSoundOnValue)) {
-        services.boxes.show(QStringLiteral("Sound Is Already On."), OkOnly, QStringLiteral("Sound Information"));
+    if (is_sound_on(read_first_line(kSoundFile))) {
+        services_.boxes.show(QStringLiteral("Sound Is Already On."), BoxButtons::OkOnly,
+                             QStringLiteral("Sound Information"));
         return;
     }
     switch_sound(true);
 }
 
-void main::on_Off_triggered()
+void main::Off_click()
 {
-    if (read_first_line(kSoundFile) != QLatin1String(kSoundOnValue)) {
-        services.boxes.show(QStringLiteral("Sound Is Already OFF."), OkOnly, QStringLiteral("Sound Information"));
+    if (!is_sound_on(read_first_line(kSoundFile))) {
+        services_.boxes.show(QStringLiteral("Sound Is Already OFF."), BoxButtons::OkOnly,
+                             QStringLiteral("Sound Information"));
         return;
     }
     switch_sound(false);
@@ -53,21 +62,21 @@ void main::on_Off_triggered()
 
 void main::switch_sound(bool on)
 {
-    const WriteResult saved = write_lines(kSoundFile, {QString::fromLatin1(on ? kSoundOnValue : kSoundOffValue)});
+    const WriteResult saved = write_lines(kSoundFile, {on ? kSoundOn : kSoundOff});
     if (!saved.ok) {
-        report_write_failure(services.boxes, saved.error);
+        report_write_failure(services_.boxes, saved.error);
         return;
     }
-    ui->slevel->setText(on ? QStringLiteral("ON") : QStringLiteral("OFF"));
-    services.boxes.show(on ? QStringLiteral("Sound Is Now On.") : QStringLiteral("Sound Is Now OFF."), OkOnly,
-                        QStringLiteral("Sound Information"));
-    soundon = on;
+    ui_->slevel->setText(sound_label(on));
+    services_.boxes.show(on ? QStringLiteral("Sound Is Now On.") : QStringLiteral("Sound Is Now OFF."),
+                         BoxButtons::OkOnly, QStringLiteral("Sound Information"));
+    state.soundon = on;
 }
 
-void main::play_sound(const char* relative_name)
+void main::play_sound(QLatin1StringView relative_name)
 {
-    if (soundon)
-        services.sound.play(app_file(QString::fromLatin1(relative_name)));
+    if (state.soundon)
+        services_.sound.play(app_file(relative_name));
 }
 
 }  // namespace trivolo

@@ -1,81 +1,94 @@
 // Human moves, the two-player turn change and the referee.
 #include "mainwindow/main.h"
 
+#include "mainwindow/marks.h"
 #include "mainwindow/picturebox.h"
+#include "platform/pictures.h"
 #include "platform/windowowner.h"
-#include "settings/settings.h"
 #include "ui_main.h"
 
 namespace trivolo {
 
 using namespace settings;
 
-QPixmap main::player_mark(int player) const
+namespace {
+
+QLatin1StringView banner_of(Player player)
 {
-    return player == 1 ? load_player_mark(p1img, FallbackMark::Cross)
-                       : load_player_mark(p2img, FallbackMark::Ring);
+    return player == Player::Player1 ? kPlayer1Banner : kPlayer2Banner;
+}
+
+QLatin1StringView turn_sound_of(Player player)
+{
+    return player == Player::Player1 ? kPlayer1Sound : kPlayer2Sound;
+}
+
+}  // namespace
+
+QPixmap main::player_mark(Player player) const
+{
+    return load_player_mark(state.img(player), player);
 }
 
 void main::cell_click(int cell)
 {
-    if (!free_flag(cell))
+    if (!state.is_free(cell))
         return;
-    show_picture(cell_box(cell), player_mark(turn == 1 ? 1 : 2));
-    lastcell = QString::number(cell);
-    if (mode == QLatin1String(kComputerModeValue))
+    show_picture(cell_box(cell), player_mark(state.turn));
+    state.lastcell = QString::number(cell);
+    if (state.against_computer())
         computer_select();
     else
         player_select();
     // Cleared only now: the turn handlers go by the move texts, which already hold
     // this cell. After a finished game this touches the window being discarded.
-    free_flag(cell) = false;
+    state.set_free(cell, false);
 }
 
 void main::player_select()
 {
-    const bool player1_moved = turn == 1;
-    QString& moves = player1_moved ? p1moves : p2moves;
-    moves += lastcell;
-    check(moves);
+    const Player mover = state.turn;
+    state.moves(mover) += state.lastcell;
+    check(state.moves(mover));
     // The side panel turns to the next player even after the last move: the window is
     // about to be replaced, and check has silenced the turn sound.
-    const qint16 next = player1_moved ? 2 : 1;
-    show_turn_panel(player_mark(next), next == 1 ? kPlayer1Banner : kPlayer2Banner);
-    ui->msgb->setText(QStringLiteral("Now Player%1").arg(next));
-    play_sound(next == 1 ? kPlayer1Sound : kPlayer2Sound);
-    turn = next;
-    if (gameover)
-        owner.reload();
+    const Player next = opponent(mover);
+    show_turn_panel(player_mark(next), next);
+    ui_->msgb->setText(QStringLiteral("Now Player%1").arg(static_cast<int>(next)));
+    play_sound(turn_sound_of(next));
+    state.turn = next;
+    if (state.gameover)
+        owner_.reload();
 }
 
-void main::show_turn_panel(const QPixmap& mark, const char* banner)
+void main::show_turn_panel(const QPixmap& mark, Player player)
 {
-    show_picture(ui->playerpics, mark);
-    show_picture(ui->playerlevel, load_picture(app_file(QString::fromLatin1(banner))));
+    show_picture(ui_->playerpics, mark);
+    show_picture(ui_->playerlevel, load_picture(app_file(banner_of(player))));
 }
 
 void main::check(const QString& moves)
 {
-    if (rules::completed_line(winlines, moves) >= 0) {
-        won = true;
-        if (turn == 1)
+    if (rules::completed_line(state.winlines, moves) >= 0) {
+        state.won = true;
+        if (state.turn == Player::Player1)
             announce_result(kPlayer1WinPicture, kPlayer1WinSound, QStringLiteral("Player1 Won The Game"));
         else
             announce_result(kPlayer2WinPicture, kPlayer2WinSound, QStringLiteral("Player2 Won The Game"));
     }
-    if (rules::is_draw(p1moves, won))
+    if (rules::board_full(state.p1moves) && !state.won)
         announce_result(kDrawPicture, kDrawSound, QStringLiteral("Match Drawn"));
 }
 
-void main::announce_result(const char* picture, const char* sound, const QString& message)
+void main::announce_result(QLatin1StringView picture, QLatin1StringView sound, const QString& message)
 {
-    ui->msgb->setVisible(false);
-    show_picture(ui->wonpic, load_picture(app_file(QString::fromLatin1(picture))));
+    ui_->msgb->setVisible(false);
+    show_picture(ui_->wonpic, load_picture(app_file(picture)));
     play_sound(sound);
-    services.boxes.show(message, OkOnly, QStringLiteral("Game Ends."));
-    gameover = true;
+    services_.boxes.show(message, BoxButtons::OkOnly, QStringLiteral("Game Ends."));
+    state.gameover = true;
     // Keeps the rest of this move silent; the fresh window reads the switch from its file.
-    soundon = false;
+    state.soundon = false;
 }
 
 }  // namespace trivolo

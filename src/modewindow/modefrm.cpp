@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 
 #include <algorithm>
 #include <cmath>
@@ -36,13 +37,13 @@ int round_to_int(double value)
 
 }  // namespace
 
-modefrm::modefrm(Services& services_, MainWindowOwner& owner_, QWidget* main_window_)
-    : ui(std::make_unique<Ui::modefrm>())
-    , services(services_)
-    , owner(owner_)
-    , main_window(main_window_)
+modefrm::modefrm(Services& services, MainWindowOwner& owner, QWidget* main_window)
+    : ui_(std::make_unique<Ui::modefrm>())
+    , services_(services)
+    , owner_(owner)
+    , main_window_(main_window)
 {
-    ui->setupUi(this);
+    ui_->setupUi(this);
     apply_form_properties(this);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(size());
@@ -51,11 +52,13 @@ modefrm::modefrm(Services& services_, MainWindowOwner& owner_, QWidget* main_win
     // The captions are part of the background: the window can be dragged by them too.
     // The buttons keep their mouse to themselves, so that pulling the pointer off a
     // pressed button does not drag the window.
-    for (QLabel* label : ui->Picture1->findChildren<QLabel*>())
+    for (QLabel* label : ui_->Picture1->findChildren<QLabel*>())
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    for (QAbstractButton* button : ui->Picture1->findChildren<QAbstractButton*>())
+    for (QAbstractButton* button : ui_->Picture1->findChildren<QAbstractButton*>())
         button->setAttribute(Qt::WA_NoMousePropagation);
-    ui->Picture1->installEventFilter(this);
+    ui_->Picture1->installEventFilter(this);
+    connect(ui_->play, &QPushButton::clicked, this, &modefrm::play_click);
+    connect(ui_->quit, &QPushButton::clicked, this, &modefrm::quit_click);
 
     modefrm_load();
 }
@@ -63,31 +66,31 @@ modefrm::modefrm(Services& services_, MainWindowOwner& owner_, QWidget* main_win
 modefrm::~modefrm()
 {
     // A window destroyed without being closed must not leave the main window dead.
-    if (!handed_back && main_window)
-        main_window->setEnabled(true);
+    if (!handed_back_ && main_window_)
+        main_window_->setEnabled(true);
 }
 
 void modefrm::modefrm_load()
 {
-    if (main_window)
-        main_window->setEnabled(false);
+    if (main_window_)
+        main_window_->setEnabled(false);
     centre_on_screen(this);
-    if (read_first_line(kModeFile) == QLatin1String(kComputerModeValue))
-        ui->Option1->setChecked(true);
+    if (is_computer_mode(read_first_line(kModeFile)))
+        ui_->Option1->setChecked(true);
     else
-        ui->Option2->setChecked(true);
+        ui_->Option2->setChecked(true);
 }
 
 bool modefrm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == ui->Picture1 && event->type() == QEvent::MouseMove) {
+    if (watched == ui_->Picture1 && event->type() == QEvent::MouseMove) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         QPointF position = mouse->position();
         // While the window follows the pointer, the window system may report positions
         // relative to where the window was a moment ago; the pointer's place on the
         // screen against where the window has been asked to be gives the steady answer.
         if (mouse->buttons() != Qt::NoButton)
-            position = mouse->globalPosition() - QPointF(pos()) - QPointF(ui->Picture1->pos());
+            position = mouse->globalPosition() - QPointF(pos()) - QPointF(ui_->Picture1->pos());
         Picture1_mouse_move(mouse->buttons(), position);
         return true;
     }
@@ -104,21 +107,20 @@ void modefrm::Picture1_mouse_move(Qt::MouseButtons buttons, QPointF position)
     }
 }
 
-void modefrm::on_play_clicked()
+void modefrm::play_click()
 {
-    const WriteResult saved = write_lines(
-        kModeFile, {QString::fromLatin1(ui->Option1->isChecked() ? kComputerModeValue : kTwoPlayerModeValue)});
+    const WriteResult saved = write_lines(kModeFile, {ui_->Option1->isChecked() ? kComputerMode : kTwoPlayerMode});
     if (!saved.ok) {
-        report_write_failure(services.boxes, saved.error);
-        on_quit_clicked();
+        report_write_failure(services_.boxes, saved.error);
+        quit_click();
         return;
     }
-    handed_back = true;  // the close below must not hand back a second time
+    handed_back_ = true;  // the close below must not hand back a second time
     close();
-    owner.reload();
+    owner_.reload();
 }
 
-void modefrm::on_quit_clicked()
+void modefrm::quit_click()
 {
     hand_back();
     close();
@@ -127,17 +129,17 @@ void modefrm::on_quit_clicked()
 void modefrm::closeEvent(QCloseEvent* event)
 {
     // Closed by the window manager or the like: the user leaves as with Quit.
-    if (!handed_back)
+    if (!handed_back_)
         hand_back();
     event->accept();
 }
 
 void modefrm::hand_back()
 {
-    if (handed_back)
+    if (handed_back_)
         return;
-    handed_back = true;
-    owner.reload();
+    handed_back_ = true;
+    owner_.reload();
 }
 
 }  // namespace trivolo

@@ -28,10 +28,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private slots:
-    void on_play_clicked();
-    void on_quit_clicked();
-
 private:
     // A point in Picture1's coordinates, kept as the 16-bit integers it was designed with.
     struct DragPoint {
@@ -40,17 +36,19 @@ private:
     };
 
     void modefrm_load();
+    void play_click();
+    void quit_click();
     void Picture1_mouse_move(Qt::MouseButtons buttons, QPointF position);
     // Gives the user a fresh, enabled main window; runs at most once per mode window.
     void hand_back();
 
-    std::unique_ptr<Ui::modefrm> ui;
-    Services& services;
-    MainWindowOwner& owner;
+    std::unique_ptr<Ui::modefrm> ui_;
+    Services& services_;
+    MainWindowOwner& owner_;
     // The main window that was current when this window opened; the reload deletes it.
-    QPointer<QWidget> main_window;
+    QPointer<QWidget> main_window_;
     DragPoint dragpoint;
-    bool handed_back = false;
+    bool handed_back_ = false;
 };
 
 }  // namespace trivolo

@@ -8,7 +8,7 @@ namespace trivolo {
 // window, so that replacing the main window can never take an open box with it.
 class QtMessageBoxes : public MessageBoxService {
 public:
-    int show(const QString& prompt, int buttons, const QString& title) override;
+    BoxAnswer show(const QString& prompt, BoxButtons buttons, const QString& title) override;
 };
 
 // Tells the user that a settings file could not be saved; `message` names the

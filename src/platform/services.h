@@ -4,25 +4,17 @@
 
 namespace trivolo {
 
-// The buttons value of a message box, as the game's dialogs use them.
-enum BoxButtons : int {
-    OkOnly = 0,
-    YesNo = 4,
-    OkInformation = 64,
-};
+// The buttons of a message box, as the game's dialogs use them.
+enum class BoxButtons { OkOnly, YesNo, OkInformation };
 
-// The answer a message box returns.
-enum BoxAnswer : int {
-    AnswerOk = 1,
-    AnswerYes = 6,
-    AnswerNo = 7,
-};
+// The button that closed a message box.
+enum class BoxAnswer { Ok, Yes, No };
 
-// Modal message boxes: a prompt, a buttons value and a title; returns the answer.
+// Modal message boxes: a prompt, its buttons and a title; returns the answer.
 class MessageBoxService {
 public:
     virtual ~MessageBoxService() = default;
-    virtual int show(const QString& prompt, int buttons, const QString& title) = 0;
+    virtual BoxAnswer show(const QString& prompt, BoxButtons buttons, const QString& title) = 0;
 };
 
 // Plays a wave file synchronously: returns once the clip has finished (or could not play).

@@ -33,13 +33,13 @@ QStringList first_lines(const QByteArray& text, int count)
         QByteArray line = text.mid(start, end - start);
         if (line.endsWith('\r'))
             line.chop(1);
-        lines.append(QString::fromUtf8(line));
+        lines.append(QString::fromLatin1(line));
         start = end + 1;
     }
     return lines;
 }
 
-QStringList read_lines(const QString& relative_name, int count)
+QStringList read_lines(QLatin1StringView relative_name, int count)
 {
     const QString path = app_file(relative_name);
     QFile file(path);
@@ -70,14 +70,24 @@ void set_app_folder(const QString& folder)
     folder_override() = folder;
 }
 
-QString app_file(const QString& relative_name)
+QString app_file(QLatin1StringView relative_name)
 {
     return app_folder() + relative_name;
 }
 
-QString image_file(const QString& file_name)
+QString image_path(const QString& stored_name)
 {
-    return app_file(QString::fromLatin1(kImagesFolder) + QLatin1Char('/') + file_name);
+    const QString file_name = QFile::decodeName(stored_name.toLatin1());
+    if (!is_bare_file_name(file_name)) {
+        qCWarning(lcTrivolo, "\"%s\" is not a picture name inside the images folder", qUtf8Printable(file_name));
+        return {};
+    }
+    return app_file(kImagesFolder) + QLatin1Char('/') + file_name;
+}
+
+QString stored_image_name(const QString& file_name)
+{
+    return QString::fromLatin1(QFile::encodeName(file_name));
 }
 
 bool is_bare_file_name(const QString& name)
@@ -87,22 +97,22 @@ bool is_bare_file_name(const QString& name)
         && !name.contains(QChar(u'\0'));
 }
 
-QString read_first_line(const QString& relative_name)
+QString read_first_line(QLatin1StringView relative_name)
 {
     return read_lines(relative_name, 1).first();
 }
 
-QStringList read_first_two_lines(const QString& relative_name)
+QStringList read_first_two_lines(QLatin1StringView relative_name)
 {
     return read_lines(relative_name, 2);
 }
 
-WriteResult write_lines(const QString& relative_name, const QStringList& values)
+WriteResult write_lines(QLatin1StringView relative_name, const QStringList& values)
 {
     const QString path = app_file(relative_name);
     QByteArray text;
     for (const QString& value : values)
-        text += value.toUtf8() + "\r\n";
+        text += value.toLatin1() + "\r\n";
 
     // QSaveFile writes beside the file and renames over it on commit, so a refused
     // or interrupted write leaves the old contents in place. The explicit flush

@@ -1,46 +1,63 @@
 #pragma once
 
+#include <QLatin1StringView>
 #include <QString>
 #include <QStringList>
 
 // The application folder and the settings files that live in it.
 // Relative names begin with a separator ("/sound.txt") and are appended
 // directly to the folder's path.
+//
+// Settings files are 8-bit text. A line is read into a QString one byte to one
+// character (Latin-1) and written back the same way, so that every value, in any
+// encoding, survives a rewrite byte for byte and compares exactly.
 namespace trivolo::settings {
 
-// Settings files.
-inline constexpr auto kSoundFile = "/sound.txt";
-inline constexpr auto kModeFile = "/mode.txt";
-inline constexpr auto kPlayerImageFile = "/playerimg.txt";
-inline constexpr auto kMenuFile = "/menu.txt";
+// Settings files, in the order the program first reads them.
+inline constexpr QLatin1StringView kSoundFile{"/sound.txt"};
+inline constexpr QLatin1StringView kModeFile{"/mode.txt"};
+inline constexpr QLatin1StringView kPlayerImageFile{"/playerimg.txt"};
+inline constexpr QLatin1StringView kMenuFile{"/menu.txt"};
 
 // Folders and documents.
-inline constexpr auto kImagesFolder = "/images";
-inline constexpr auto kHelpDocument = "/Help.CHM";
-inline constexpr auto kReadMeDocument = "/README.txt";
+inline constexpr QLatin1StringView kImagesFolder{"/images"};
+inline constexpr QLatin1StringView kHelpDocument{"/Help.CHM"};
+inline constexpr QLatin1StringView kReadMeDocument{"/README.txt"};
 
 // Status pictures and the computer's mark.
-inline constexpr auto kPlayer1Banner = "/docs/player1.gif";
-inline constexpr auto kPlayer2Banner = "/docs/player2.gif";
-inline constexpr auto kComputerMark = "/docs/computer.jpeg";
-inline constexpr auto kPlayer1WinPicture = "/docs/player1win.gif";
-inline constexpr auto kPlayer2WinPicture = "/docs/player2win.gif";
-inline constexpr auto kDrawPicture = "/docs/draw.gif";
+inline constexpr QLatin1StringView kPlayer1Banner{"/docs/player1.gif"};
+inline constexpr QLatin1StringView kPlayer2Banner{"/docs/player2.gif"};
+inline constexpr QLatin1StringView kComputerMark{"/docs/computer.jpeg"};
+inline constexpr QLatin1StringView kPlayer1WinPicture{"/docs/player1win.gif"};
+inline constexpr QLatin1StringView kPlayer2WinPicture{"/docs/player2win.gif"};
+inline constexpr QLatin1StringView kDrawPicture{"/docs/draw.gif"};
 
 // Sounds.
-inline constexpr auto kStartSound = "/sounds/start.wav";
-inline constexpr auto kPlayer1Sound = "/sounds/player1.wav";
-inline constexpr auto kPlayer2Sound = "/sounds/player2.wav";
-inline constexpr auto kPlayer1WinSound = "/sounds/wonp1.wav";
-inline constexpr auto kPlayer2WinSound = "/sounds/wonp2.wav";
-inline constexpr auto kDrawSound = "/sounds/draw.wav";
+inline constexpr QLatin1StringView kStartSound{"/sounds/start.wav"};
+inline constexpr QLatin1StringView kPlayer1Sound{"/sounds/player1.wav"};
+inline constexpr QLatin1StringView kPlayer2Sound{"/sounds/player2.wav"};
+inline constexpr QLatin1StringView kPlayer1WinSound{"/sounds/wonp1.wav"};
+inline constexpr QLatin1StringView kPlayer2WinSound{"/sounds/wonp2.wav"};
+inline constexpr QLatin1StringView kDrawSound{"/sounds/draw.wav"};
 
-// Values stored in the settings files.
-inline constexpr auto kSoundOnValue = "true";
-inline constexpr auto kSoundOffValue = "False";
-inline constexpr auto kComputerModeValue = "0";
-inline constexpr auto kTwoPlayerModeValue = "1";
-inline constexpr auto kMenuValue = "false";
+// Values stored in the settings files, compared exactly.
+inline constexpr QLatin1StringView kSoundOn{"true"};
+inline constexpr QLatin1StringView kSoundOff{"False"};
+inline constexpr QLatin1StringView kComputerMode{"0"};
+inline constexpr QLatin1StringView kTwoPlayerMode{"1"};
+inline constexpr QLatin1StringView kMenuMarker{"false"};
+
+// "0" plays against the computer; any other text, two players.
+inline bool is_computer_mode(const QString& mode)
+{
+    return mode == kComputerMode;
+}
+
+// Only the exact text "true" switches the sound on.
+inline bool is_sound_on(const QString& value)
+{
+    return value == kSoundOn;
+}
 
 // The folder that holds the executable, asked for afresh at every use.
 QString app_folder();
@@ -49,20 +66,26 @@ QString app_folder();
 void set_app_folder(const QString& folder);
 
 // The application folder's path followed directly by the relative name.
-QString app_file(const QString& relative_name);
+QString app_file(QLatin1StringView relative_name);
 
-// The path of a player's mark picture: "/images/" followed by the bare file name.
-QString image_file(const QString& file_name);
+// The path of a player's mark picture, named by a line of playerimg.txt: the line
+// is turned into a file name as the platform encodes file names. A name that is not
+// a bare file name inside the images folder (empty, with a separator, "." or "..")
+// gives an empty path, with a warning.
+QString image_path(const QString& stored_name);
+
+// A file name as playerimg.txt stores it: the platform's bytes for the name.
+QString stored_image_name(const QString& file_name);
 
 // True for a plain file name that stays inside its folder: no separator, not "." or "..".
 bool is_bare_file_name(const QString& name);
 
 // The first line (without its line end) of a settings file. A missing, unreadable or
 // empty file reads as empty text, with a warning naming the file on standard error.
-QString read_first_line(const QString& relative_name);
+QString read_first_line(QLatin1StringView relative_name);
 
 // The first two lines of a settings file; lines the file lacks read as empty text.
-QStringList read_first_two_lines(const QString& relative_name);
+QStringList read_first_two_lines(QLatin1StringView relative_name);
 
 // The outcome of a write: on failure, a message naming the file and the system's reason.
 struct WriteResult {
@@ -72,6 +95,6 @@ struct WriteResult {
 
 // Replaces the file atomically with the values, each followed by CR LF. A refused
 // write leaves the old file as it was.
-WriteResult write_lines(const QString& relative_name, const QStringList& values);
+WriteResult write_lines(QLatin1StringView relative_name, const QStringList& values);
 
 }  // namespace trivolo::settings

@@ -1,4 +1,5 @@
-// The program's entry: the application, the desktop services and the first main window.
+// The program's entry and composition root: the application, the desktop services
+// and the first main window.
 #include "imagechooser/choosers.h"
 #include "mainwindow/main.h"
 #include "platform/desktopsound.h"

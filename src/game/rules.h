@@ -8,9 +8,11 @@
 // in the order taken. Nothing here needs a window.
 namespace trivolo::rules {
 
-// The table of winning lines: nine lines of four positions, of which lines 0 to 7
-// and positions 0 to 2 are filled. Its order decides every tie.
-using WinLines = std::array<std::array<QString, 4>, 9>;
+// The table of winning lines: nine lines of four positions, of which only the first
+// kLineCount lines and kCellsPerLine positions are filled. Its order decides every tie.
+inline constexpr int kLineCount = 8;
+inline constexpr int kCellsPerLine = 3;
+using WinLines = std::array<std::array<QString, kCellsPerLine + 1>, kLineCount + 1>;
 
 // The eight winning lines, in the order the referee and the computer walk them.
 WinLines standard_win_lines();
@@ -21,8 +23,8 @@ bool holds(const QString& moves, const QString& cell);
 // The first line whose three cells all occur in the move text, or -1 when none does.
 int completed_line(const WinLines& lines, const QString& moves);
 
-// The board is full without a winner once Player1, who always begins, has five marks.
-bool is_draw(const QString& p1moves, bool won);
+// The board is full once Player1, who always begins, has five marks.
+bool board_full(const QString& p1moves);
 
 // The computer's first answer to the human's first mark: the centre, or cell 1 when
 // the human took the centre.

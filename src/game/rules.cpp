@@ -1,4 +1,4 @@
-#include "mainwindow/rules.h"
+#include "game/rules.h"
 
 #include <QStringList>
 
@@ -20,10 +20,10 @@ bool is_free(const QString& cell, const QString& p1moves, const QString& p2moves
 // not the mover's, and that cell is not the opponent's. Lines are taken in order.
 QString completing_cell(const WinLines& lines, const QString& mover, const QString& opponent)
 {
-    for (int line = 0; line < 8; ++line) {
+    for (int line = 0; line < kLineCount; ++line) {
         int missing = 0;
         QString last_missing;
-        for (int position = 0; position < 3; ++position) {
+        for (int position = 0; position < kCellsPerLine; ++position) {
             const QString& cell = lines[line][position];
             if (!holds(mover, cell)) {
                 ++missing;
@@ -49,9 +49,9 @@ QString first_free(const QStringList& cells, const QString& p1moves, const QStri
 WinLines standard_win_lines()
 {
     WinLines lines{};
-    const char* const cells[8] = {"123", "147", "159", "258", "369", "357", "456", "789"};
-    for (int line = 0; line < 8; ++line)
-        for (int position = 0; position < 3; ++position)
+    const char* const cells[kLineCount] = {"123", "147", "159", "258", "369", "357", "456", "789"};
+    for (int line = 0; line < kLineCount; ++line)
+        for (int position = 0; position < kCellsPerLine; ++position)
             lines[line][position] = QString(QLatin1Char(cells[line][position]));
     return lines;
 }
@@ -63,9 +63,9 @@ bool holds(const QString& moves, const QString& cell)
 
 int completed_line(const WinLines& lines, const QString& moves)
 {
-    for (int line = 0; line < 8; ++line) {
+    for (int line = 0; line < kLineCount; ++line) {
         bool whole = true;
-        for (int position = 0; position < 3 && whole; ++position)
+        for (int position = 0; position < kCellsPerLine && whole; ++position)
             whole = holds(moves, lines[line][position]);
         if (whole)
             return line;
@@ -73,9 +73,9 @@ int completed_line(const WinLines& lines, const QString& moves)
     return -1;
 }
 
-bool is_draw(const QString& p1moves, bool won)
+bool board_full(const QString& p1moves)
 {
-    return p1moves.size() == 5 && !won;
+    return p1moves.size() == 5;
 }
 
 QString first_answer(const QString& lastcell)
