@@ -2,6 +2,7 @@
 # The install step leaves a complete, self-contained application folder: the program
 # and everything it reads, with the settings files in their first state.
 set -uo pipefail
+# shellcheck source=tests/lib.sh
 . "$(dirname "$0")/lib.sh"
 assets=$(cd "$(dirname "$0")/../assets" && pwd)
 dir=$(mktemp -d)

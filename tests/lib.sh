@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the shell tests: counting checks and waiting for conditions.
 passed=0 failed=0
 check() {  # description, command...
@@ -7,4 +8,4 @@ check() {  # description, command...
 finish() { echo "$passed passed, $failed failed"; [ "$failed" -eq 0 ]; exit; }
 # Runs the command until it succeeds, for up to ten seconds.
 wait_for() { local _; for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
-same_bytes() { cmp -s "$1" <(printf "$2"); }  # file, printf format
+same_bytes() { cmp -s "$1" <(printf '%b' "$2"); }  # file, contents with backslash escapes

@@ -3,6 +3,7 @@
 # a game against the computer to its end, the window that comes back, the sound switch,
 # the window at 120 dpi, and the end of the program when its window is closed.
 set -uo pipefail
+# shellcheck source=tests/lib.sh
 . "$(dirname "$0")/lib.sh"
 for tool in Xvfb openbox xdotool xwininfo xprop import; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
@@ -10,6 +11,7 @@ done
 
 work=$(mktemp -d)
 pids=()
+left=0 top=0 width=0 height=0  # set by geometry
 cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; [ -s "$work/stderr" ] && sed "s/^/trivolo: /" "$work/stderr"; rm -rf "$work"; }
 trap cleanup EXIT
 
@@ -17,18 +19,19 @@ cmake --install "$1" --prefix "$work/app" >/dev/null || { echo "install failed";
 rm -f "$work/app/menu.txt"
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
+pids+=("$!")
 wait_for test -s "$work/display"
-export DISPLAY=":$(head -n1 "$work/display")"
+DISPLAY=":$(head -n1 "$work/display")"
+export DISPLAY
 openbox >/dev/null 2>&1 &
-pids+=($!)
+pids+=("$!")
 # A window mapped while the window manager is still starting can stay unmapped.
 wait_for eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window'
 export PULSE_SERVER="unix:$work/no-server"  # no sound server here: the game goes on silently
 
 "$work/app/trivolo" 2>"$work/stderr" &
 app=$!
-pids+=($app)
+pids+=("$app")
 
 # The visible window with this exact title, other than the one given, waiting up to ten seconds.
 window() { wait_for eval "xdotool search --onlyvisible --name '^$1\$' 2>/dev/null | grep -vx '${2:-none}' | head -n1 | grep ." | head -n1; }
@@ -74,7 +77,7 @@ check "Sound Off is remembered" wait_for same_bytes "$work/app/sound.txt" 'False
 # On a desktop at 120 dpi the whole window grows by a quarter, one-pixel grid lines included.
 QT_FONT_DPI=120 "$work/app/trivolo" 2>>"$work/stderr" &
 second=$!
-pids+=($second)
+pids+=("$second")
 scaled=$(window 'Trivolo By Quenrix' "$fresh")
 check "a second game opens" test -n "$scaled"
 if [ -n "$scaled" ]; then

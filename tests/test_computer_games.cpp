@@ -37,9 +37,15 @@ void TestComputerGames::answers_and_sounds_data()
     QTest::addColumn<QString>("answers");
     QTest::addColumn<QString>("sounds");  // after New Game's two, first letters: 1 player1, 2 player2, w won, d draw
 
-    QTest::newRow("computer wins") << "134" << "528" << "21212w";
-    QTest::newRow("human wins") << "16897" << "5243" << "21212121w";
-    QTest::newRow("full board") << "12769" << "5348" << "21212121d";
+    QTest::newRow("computer wins") << "134"
+                                   << "528"
+                                   << "21212w";
+    QTest::newRow("human wins") << "16897"
+                                << "5243"
+                                << "21212121w";
+    QTest::newRow("full board") << "12769"
+                                << "5348"
+                                << "21212121d";
 }
 
 void TestComputerGames::answers_and_sounds()
@@ -117,8 +123,8 @@ void TestComputerGames::every_game_against_the_computer()
         }
         TestApp::settle();
     }
-    QCOMPARE(results, (QMap<QString, int>{{"Player2 Won The Game", 360}, {"Player1 Won The Game", 14},
-                                          {"Match Drawn", 115}}));
+    QCOMPARE(results,
+             (QMap<QString, int>{{"Player2 Won The Game", 360}, {"Player1 Won The Game", 14}, {"Match Drawn", 115}}));
     QCOMPARE(app.boxes.shown.size(), 489);
     QCOMPARE(human_wins_after_edge_with_centre, 14);
 }

@@ -27,8 +27,11 @@ struct Chooser {
     {
         QDir(app.folder.file("/images")).removeRecursively();
         QDir(app.folder.path()).mkpath("images/sub");
-        const QList<std::pair<QString, QSize>> pictures{
-            {"a.png", {40, 30}}, {"b.png", {50, 50}}, {"C.png", {20, 20}}, {"big.png", {300, 200}}, {".hidden.png", {9, 9}}};
+        const QList<std::pair<QString, QSize>> pictures{{"a.png", {40, 30}},
+                                                        {"b.png", {50, 50}},
+                                                        {"C.png", {20, 20}},
+                                                        {"big.png", {300, 200}},
+                                                        {".hidden.png", {9, 9}}};
         for (const auto& [name, size] : pictures) {
             QImage image(size, QImage::Format_ARGB32);
             image.fill(Qt::yellow);
@@ -48,7 +51,8 @@ struct Chooser {
     QImage visible_part(const QString& name, const imgchange* window) const
     {
         const QImage whole = picture_file(app.folder.file("/images/" + name));
-        return whole.copy(QRect(QPoint(0, 0), child(window, "playerpic")->contentsRect().size()).intersected(whole.rect()));
+        return whole.copy(
+            QRect(QPoint(0, 0), child(window, "playerpic")->contentsRect().size()).intersected(whole.rect()));
     }
 };
 
@@ -141,11 +145,13 @@ void TestImageChooser::choice_is_stored_only_by_ok_data()
 
     const Player one = Player::Player1, two = Player::Player2;
     const QByteArray before = kStored + "left over\r\n";
-    QTest::newRow("1 OK last of several") << one << QStringList{"C.png", "big.png"} << "Command1" << QByteArray("big.png\r\nb.png\r\n");
+    QTest::newRow("1 OK last of several")
+        << one << QStringList{"C.png", "big.png"} << "Command1" << QByteArray("big.png\r\nb.png\r\n");
     QTest::newRow("2 OK one") << two << QStringList{"C.png"} << "Command1" << QByteArray("a.png\r\nC.png\r\n");
     QTest::newRow("2 OK none") << two << QStringList{} << "Command1" << kStored;
     // A file that is no picture is not taken; the picture before it still is.
-    QTest::newRow("1 OK picture, no picture") << one << QStringList{"C.png", "notes.txt"} << "Command1" << QByteArray("C.png\r\nb.png\r\n");
+    QTest::newRow("1 OK picture, no picture")
+        << one << QStringList{"C.png", "notes.txt"} << "Command1" << QByteArray("C.png\r\nb.png\r\n");
     QTest::newRow("1 Cancel") << one << QStringList{"big.png"} << "Command2" << before;
     QTest::newRow("2 closed") << two << QStringList{"big.png"} << "close" << before;
 }
@@ -177,8 +183,8 @@ void TestImageChooser::choice_is_stored_only_by_ok()
     QCOMPARE(chooser.app.folder.read("/playerimg.txt"), stored);
     QVERIFY(!chooser.app.choosers.window(player));
     const QString who = player == Player::Player1 ? "Player1" : "Player2";
-    const QList<ShownBox> confirmed{{who + " Image Changed. It Will Be Activated From Next Game", BoxButtons::OkOnly,
-                                     "Image Change Confirmation"}};
+    const QList<ShownBox> confirmed{
+        {who + " Image Changed. It Will Be Activated From Next Game", BoxButtons::OkOnly, "Image Change Confirmation"}};
     QCOMPARE(chooser.app.boxes.shown, leave == "Command1" ? confirmed : QList<ShownBox>{});
 }
 

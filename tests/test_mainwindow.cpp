@@ -81,10 +81,11 @@ void TestMainWindow::window_is_built_as_designed()
             items << item->objectName() + "=" + item->text() + "=" + item->shortcut().toString();
         menus << menu->text() + "[" + items.join(", ") + "]";
     }
-    QCOMPARE(menus, QStringList({"Game[ngame=New Game=Ctrl+N, gmode=Game Mode=Ctrl+M, exit=Quit=Del]",
-                                 "Sound[on=On=Ctrl+F1, Off=Off=Ctrl+F2]",
-                                 "Image[playerimg1=Player1=F1, playerimg2=Player2=F2]",
-                                 "Help[Guide=Guide=Ctrl+H, readme=Read Me=Ctrl+R]"}));
+    QCOMPARE(
+        menus,
+        QStringList({"Game[ngame=New Game=Ctrl+N, gmode=Game Mode=Ctrl+M, exit=Quit=Del]",
+                     "Sound[on=On=Ctrl+F1, Off=Off=Ctrl+F2]", "Image[playerimg1=Player1=F1, playerimg2=Player2=F2]",
+                     "Help[Guide=Guide=Ctrl+H, readme=Read Me=Ctrl+R]"}));
     QCOMPARE(child(window, "msgb")->palette().color(QPalette::WindowText),
              QGuiApplication::palette().color(QPalette::Highlight));
 
@@ -104,11 +105,16 @@ void TestMainWindow::start_up_follows_the_files_data()
     QTest::addColumn<QString>("slevel");
     QTest::addColumn<QString>("second_side");
 
-    QTest::newRow("on, computer") << kOn << kComputer << "ON" << "Computer";
-    QTest::newRow("unterminated") << QByteArray("true") << QByteArray("0") << "ON" << "Computer";
-    QTest::newRow("False, 1") << kOff << kTwoPlayers << "OFF" << "Player2";
-    QTest::newRow("capital T, blank after 0") << QByteArray("True\r\n") << QByteArray("0 \r\n") << "OFF" << "Player2";
-    QTest::newRow("empty files") << QByteArray() << QByteArray() << "OFF" << "Player2";
+    QTest::newRow("on, computer") << kOn << kComputer << "ON"
+                                  << "Computer";
+    QTest::newRow("unterminated") << QByteArray("true") << QByteArray("0") << "ON"
+                                  << "Computer";
+    QTest::newRow("False, 1") << kOff << kTwoPlayers << "OFF"
+                              << "Player2";
+    QTest::newRow("capital T, blank after 0") << QByteArray("True\r\n") << QByteArray("0 \r\n") << "OFF"
+                                              << "Player2";
+    QTest::newRow("empty files") << QByteArray() << QByteArray() << "OFF"
+                                 << "Player2";
 }
 
 void TestMainWindow::start_up_follows_the_files()
@@ -128,8 +134,8 @@ void TestMainWindow::start_up_follows_the_files()
     QCOMPARE(label_text(window, "modeshow") + " " + label_text(window, "modeshow1"), "Player1 " + second_side);
     const QRect screen = window->screen()->geometry();
     const QSize size = window->size();
-    QCOMPARE(window->frameGeometry().topLeft(), QPoint(qRound((screen.width() - size.width()) / 2.0),
-                                                       qRound((screen.height() - size.height()) / 2.0)));
+    QCOMPARE(window->frameGeometry().topLeft(),
+             QPoint(qRound((screen.width() - size.width()) / 2.0), qRound((screen.height() - size.height()) / 2.0)));
     // No game yet: clicks on the board change nothing.
     click_cells(app, "123456789");
     QVERIFY(cell_picture(window, 1).isNull() && window->game().lastcell.isEmpty());
@@ -143,11 +149,16 @@ void TestMainWindow::sound_switch_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QByteArray>("after");
 
-    QTest::newRow("off when on") << kOn << "Off" << "Sound Is Now OFF." << kOff;
-    QTest::newRow("off when empty") << QByteArray() << "Off" << "Sound Is Already OFF." << QByteArray();
-    QTest::newRow("on when off") << kOff << "on" << "Sound Is Now On." << kOn;
-    QTest::newRow("on when True") << QByteArray("True\r\n") << "on" << "Sound Is Now On." << kOn;
-    QTest::newRow("on when on") << QByteArray("true\n") << "on" << "Sound Is Already On." << QByteArray("true\n");
+    QTest::newRow("off when on") << kOn << "Off"
+                                 << "Sound Is Now OFF." << kOff;
+    QTest::newRow("off when empty") << QByteArray() << "Off"
+                                    << "Sound Is Already OFF." << QByteArray();
+    QTest::newRow("on when off") << kOff << "on"
+                                 << "Sound Is Now On." << kOn;
+    QTest::newRow("on when True") << QByteArray("True\r\n") << "on"
+                                  << "Sound Is Now On." << kOn;
+    QTest::newRow("on when on") << QByteArray("true\n") << "on"
+                                << "Sound Is Already On." << QByteArray("true\n");
 }
 
 void TestMainWindow::sound_switch()
@@ -179,7 +190,8 @@ void TestMainWindow::refused_sound_write_changes_nothing()
         }
         QCOMPARE(app.boxes.shown.size(), 1);
         QCOMPARE(app.boxes.shown[0].title, "Setting Not Saved");
-        QVERIFY2(app.boxes.shown[0].prompt.contains(app.folder.file("/sound.txt")), qPrintable(app.boxes.shown[0].prompt));
+        QVERIFY2(app.boxes.shown[0].prompt.contains(app.folder.file("/sound.txt")),
+                 qPrintable(app.boxes.shown[0].prompt));
         QCOMPARE(app.folder.read("/sound.txt"), before);
         QCOMPARE(label_text(app.window(), "slevel"), before == kOn ? "ON" : "OFF");
         QCOMPARE(app.game().soundon, before == kOn);
@@ -199,13 +211,19 @@ void TestMainWindow::menu_commands_refused_or_confirmed_data()
     };
     const auto quit = box("Are You Sure To Quit This Game ?", BoxButtons::YesNo, "Quit Confirmation");
     QTest::newRow("Quit without a game") << false << "exit"
-                                         << box("No Game To Quit. Start New Game First.", BoxButtons::OkOnly, "Game Not Found") << false << "";
+                                         << box("No Game To Quit. Start New Game First.", BoxButtons::OkOnly,
+                                                "Game Not Found")
+                                         << false << "";
     QTest::newRow("Quit, No") << true << "exit" << quit << false << "";
     QTest::newRow("Quit, Yes") << true << "exit" << quit << true << "";
     QTest::newRow("New Game in a game") << true << "ngame"
-        << box("First Quit This Game, Then Start New Game.", BoxButtons::OkInformation, "Cannot start New Game Now.") << false << "";
+                                        << box("First Quit This Game, Then Start New Game.", BoxButtons::OkInformation,
+                                               "Cannot start New Game Now.")
+                                        << false << "";
     QTest::newRow("Game Mode in a game") << true << "gmode"
-        << box("First Quit This Game, Then Change Mode", BoxButtons::OkInformation, "Cannot Change Game Mode Now.") << false << "";
+                                         << box("First Quit This Game, Then Change Mode", BoxButtons::OkInformation,
+                                                "Cannot Change Game Mode Now.")
+                                         << false << "";
     QTest::newRow("Guide") << true << "Guide" << QList<ShownBox>{} << false << "/Help.CHM";
     QTest::newRow("Read Me") << false << "readme" << QList<ShownBox>{} << false << "/README.txt";
 }
@@ -247,8 +265,10 @@ void TestMainWindow::new_game_prepares_the_board_data()
     QTest::addColumn<QString>("sides");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("computer, sound on") << kComputer << kOn << "Player1 Computer" << "";
-    QTest::newRow("two players, sound off") << QByteArray("2\r\n") << kOff << "Player1 Player2" << "Now Player1";
+    QTest::newRow("computer, sound on") << kComputer << kOn << "Player1 Computer"
+                                        << "";
+    QTest::newRow("two players, sound off") << QByteArray("2\r\n") << kOff << "Player1 Player2"
+                                            << "Now Player1";
 }
 
 void TestMainWindow::new_game_prepares_the_board()
@@ -319,11 +339,21 @@ void TestMainWindow::two_player_game_ends_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("result");  // the picture and the sound
 
-    QTest::newRow("Player1 wins") << "14253" << "Player1 Won The Game" << "player1win.gif wonp1.wav";
-    QTest::newRow("Player2 wins") << "142596" << "Player2 Won The Game" << "player2win.gif wonp2.wav";
-    QTest::newRow("full board") << "123584697" << "Match Drawn" << "draw.gif draw.wav";
-    QTest::newRow("win with the ninth mark") << "123546897" << "Player1 Won The Game" << "player1win.gif wonp1.wav";
-    QTest::newRow("two lines at once") << "253648791" << "Player1 Won The Game" << "player1win.gif wonp1.wav";
+    QTest::newRow("Player1 wins") << "14253"
+                                  << "Player1 Won The Game"
+                                  << "player1win.gif wonp1.wav";
+    QTest::newRow("Player2 wins") << "142596"
+                                  << "Player2 Won The Game"
+                                  << "player2win.gif wonp2.wav";
+    QTest::newRow("full board") << "123584697"
+                                << "Match Drawn"
+                                << "draw.gif draw.wav";
+    QTest::newRow("win with the ninth mark") << "123546897"
+                                             << "Player1 Won The Game"
+                                             << "player1win.gif wonp1.wav";
+    QTest::newRow("two lines at once") << "253648791"
+                                       << "Player1 Won The Game"
+                                       << "player1win.gif wonp1.wav";
 }
 
 void TestMainWindow::two_player_game_ends()
@@ -364,10 +394,14 @@ void TestMainWindow::unusable_mark_names_get_a_drawn_mark_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("warning");
 
-    QTest::newRow("missing file") << "gone.gif" << "cannot load picture .*gone\\.gif";
-    QTest::newRow("not a picture") << "notes.gif" << "cannot load picture .*notes\\.gif";
-    QTest::newRow("parent folder") << "../docs/draw.gif" << "not a picture name";
-    QTest::newRow("empty name") << "" << "not a picture name";
+    QTest::newRow("missing file") << "gone.gif"
+                                  << "cannot load picture .*gone\\.gif";
+    QTest::newRow("not a picture") << "notes.gif"
+                                   << "cannot load picture .*notes\\.gif";
+    QTest::newRow("parent folder") << "../docs/draw.gif"
+                                   << "not a picture name";
+    QTest::newRow("empty name") << ""
+                                << "not a picture name";
 }
 
 void TestMainWindow::unusable_mark_names_get_a_drawn_mark()

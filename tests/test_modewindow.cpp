@@ -57,7 +57,8 @@ void TestModeWindow::window_looks_and_starts_on_the_background()
     modefrm* window = open_mode_window(app);
     QVERIFY(window && (window->windowFlags() & Qt::FramelessWindowHint));
     const QRect screen = window->screen()->geometry();
-    QVERIFY(qAbs(window->x() - (screen.width() - 470) / 2) <= 1 && qAbs(window->y() - (screen.height() - 191) / 2) <= 1);
+    QVERIFY(qAbs(window->x() - (screen.width() - 470) / 2) <= 1
+            && qAbs(window->y() - (screen.height() - 191) / 2) <= 1);
     const QPalette theme = QGuiApplication::palette();
     QCOMPARE(child(window, "Picture1")->palette().color(QPalette::Window), desktop_colour(theme));
     QCOMPARE(child(window, "play")->palette().color(QPalette::Button), theme.color(QPalette::Button));
@@ -77,22 +78,32 @@ void TestModeWindow::window_looks_and_starts_on_the_background()
 void TestModeWindow::stores_only_what_play_confirms_data()
 {
     QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<bool>("computer");  // the option preselected
+    QTest::addColumn<bool>("computer");   // the option preselected
     QTest::addColumn<QString>("option");  // clicked, if any
     QTest::addColumn<QString>("leave");   // "play", "quit", "close" otherwise, "refused": Play on a full disk
     QTest::addColumn<QByteArray>("written");
 
     const QByteArray computer("0\r\n"), two("1\r\n"), extra("1\r\nextra\r\n");
-    QTest::newRow("0") << computer << true << "" << "play" << computer;
-    QTest::newRow("0 without line end") << QByteArray("0") << true << "" << "play" << computer;
-    QTest::newRow("2") << QByteArray("2\r\n") << false << "" << "play" << two;
-    QTest::newRow("0 with a blank") << QByteArray("0 \r\n") << false << "" << "play" << two;
-    QTest::newRow("empty") << QByteArray() << false << "" << "play" << two;
-    QTest::newRow("to two players") << computer << true << "Option2" << "play" << two;
-    QTest::newRow("to computer, extra line dropped") << extra << false << "Option1" << "play" << computer;
-    QTest::newRow("quit after a change") << extra << false << "Option1" << "quit" << extra;
-    QTest::newRow("closed after a change") << extra << false << "Option1" << "close" << extra;
-    QTest::newRow("write refused") << computer << true << "Option2" << "refused" << computer;
+    QTest::newRow("0") << computer << true << ""
+                       << "play" << computer;
+    QTest::newRow("0 without line end") << QByteArray("0") << true << ""
+                                        << "play" << computer;
+    QTest::newRow("2") << QByteArray("2\r\n") << false << ""
+                       << "play" << two;
+    QTest::newRow("0 with a blank") << QByteArray("0 \r\n") << false << ""
+                                    << "play" << two;
+    QTest::newRow("empty") << QByteArray() << false << ""
+                           << "play" << two;
+    QTest::newRow("to two players") << computer << true << "Option2"
+                                    << "play" << two;
+    QTest::newRow("to computer, extra line dropped") << extra << false << "Option1"
+                                                     << "play" << computer;
+    QTest::newRow("quit after a change") << extra << false << "Option1"
+                                         << "quit" << extra;
+    QTest::newRow("closed after a change") << extra << false << "Option1"
+                                           << "close" << extra;
+    QTest::newRow("write refused") << computer << true << "Option2"
+                                   << "refused" << computer;
 }
 
 void TestModeWindow::stores_only_what_play_confirms()
@@ -140,10 +151,14 @@ void TestModeWindow::drag_keeps_the_grabbed_point_under_the_pointer()
     // Grab points are rounded half to even; only a move without a button takes a new one,
     // and only the left button drags.
     const Qt::MouseButtons none = Qt::NoButton, left = Qt::LeftButton;
-    const QList<Move> moves{{{10.5, 20.5}, none, {}},           {{15, 25}, left, {5, 5}},
-                            {{11.5, 21.5}, none, {5, 5}},       {{15, 25}, left, {8, 8}},
-                            {{300, 120}, Qt::RightButton, {8, 8}}, {{300, 120}, left | Qt::RightButton, {8, 8}},
-                            {{30.4, 40.6}, none, {8, 8}},       {{-400, 600}, left, {-422, 567}}};
+    const QList<Move> moves{{{10.5, 20.5}, none, {}},
+                            {{15, 25}, left, {5, 5}},
+                            {{11.5, 21.5}, none, {5, 5}},
+                            {{15, 25}, left, {8, 8}},
+                            {{300, 120}, Qt::RightButton, {8, 8}},
+                            {{300, 120}, left | Qt::RightButton, {8, 8}},
+                            {{30.4, 40.6}, none, {8, 8}},
+                            {{-400, 600}, left, {-422, 567}}};
     TestApp app;
     modefrm* window = open_mode_window(app);
     QWidget* background = child(window, "Picture1");

@@ -65,7 +65,9 @@ void TestSettings::missing_or_huge_files_read_safely()
 void TestSettings::write_replaces_the_file_byte_for_byte()
 {
     // Lines in any encoding survive a rewrite as the same bytes; extra lines are dropped.
-    const QByteArray before("k\xE4" "fer.gif\nk\xC3\xA4" "fer.gif\r\nmore\r\n");
+    const QByteArray before("k\xE4"
+                            "fer.gif\nk\xC3\xA4"
+                            "fer.gif\r\nmore\r\n");
     TempAppFolder folder;
     folder.write(kFile, before);
     // A second name for the old file still shows the old contents afterwards: the new
@@ -73,7 +75,10 @@ void TestSettings::write_replaces_the_file_byte_for_byte()
     QCOMPARE(::link(qPrintable(folder.file(kFile)), qPrintable(folder.file("/old.txt"))), 0);
 
     QVERIFY(settings::write_lines(kFile, settings::read_first_two_lines(kFile)).ok);
-    QCOMPARE(folder.read(kFile), QByteArray("k\xE4" "fer.gif\r\nk\xC3\xA4" "fer.gif\r\n"));
+    QCOMPARE(folder.read(kFile),
+             QByteArray("k\xE4"
+                        "fer.gif\r\nk\xC3\xA4"
+                        "fer.gif\r\n"));
     QCOMPARE(folder.read("/old.txt"), before);
 }
 

@@ -1,7 +1,7 @@
 // The program's entry and composition root: the application, the desktop services
 // and the first main window.
-#include "imagechooser/choosers.h"
 #include "mainwindow/main.h"
+#include "imagechooser/choosers.h"
 #include "platform/desktopsound.h"
 #include "platform/documents.h"
 #include "platform/messageboxes.h"
@@ -25,9 +25,8 @@ int main(int argc, char* argv[])
     trivolo::DesktopDocuments documents;
     trivolo::Services services{boxes, sound, documents};
     trivolo::ImageChoosers choosers(services);
-    trivolo::MainWindowOwner owner([&](trivolo::MainWindowOwner& self) {
-        return new trivolo::main(services, self, choosers);
-    });
+    trivolo::MainWindowOwner owner(
+        [&](trivolo::MainWindowOwner& self) { return new trivolo::main(services, self, choosers); });
     owner.show_first();
     return QApplication::exec();
 }

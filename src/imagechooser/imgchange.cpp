@@ -154,7 +154,7 @@ void imgchange::Command1_click()
         return;
     }
     services_.boxes.show(QLatin1String(layout_of(player_).confirmation), BoxButtons::OkOnly,
-                        QStringLiteral("Image Change Confirmation"));
+                         QStringLiteral("Image Change Confirmation"));
     close();
 }
 

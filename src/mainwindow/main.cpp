@@ -26,11 +26,27 @@ constexpr std::array<bool main::GameState::*, 9> kFreeFlags{
 
 main::GameState main::GameState::started(bool soundon, const QStringList& images, const QString& mode)
 {
-    return {.p1free = true, .p2free = true, .p3free = true, .p4free = true, .p5free = true,
-            .p6free = true, .p7free = true, .p8free = true, .p9free = true,
-            .turn = Player::Player1, .p1moves = {}, .p2moves = {}, .lastcell = {}, .soundon = soundon,
-            .p1img = images.value(0), .p2img = images.value(1), .won = false, .gameover = false, .mode = mode,
-            .gamestate = 1, .winlines = rules::standard_win_lines()};
+    return {.p1free = true,
+            .p2free = true,
+            .p3free = true,
+            .p4free = true,
+            .p5free = true,
+            .p6free = true,
+            .p7free = true,
+            .p8free = true,
+            .p9free = true,
+            .turn = Player::Player1,
+            .p1moves = {},
+            .p2moves = {},
+            .lastcell = {},
+            .soundon = soundon,
+            .p1img = images.value(0),
+            .p2img = images.value(1),
+            .won = false,
+            .gameover = false,
+            .mode = mode,
+            .gamestate = 1,
+            .winlines = rules::standard_win_lines()};
 }
 
 bool main::GameState::is_free(int cell) const

@@ -42,12 +42,12 @@ public:
         QString p2moves;               // Player2's or the computer's cells in the order taken
         QString lastcell;              // the cell the human clicked last
         bool soundon = false;
-        QString p1img;                 // Player1's mark picture, as playerimg.txt names it
-        QString p2img;                 // Player2's mark picture
+        QString p1img;  // Player1's mark picture, as playerimg.txt names it
+        QString p2img;  // Player2's mark picture
         bool won = false;
-        bool gameover = false;         // the game has been announced; the window is about to be replaced
-        QString mode;                  // the first line of mode.txt
-        qint16 gamestate = 0;          // 0 no game; from 1 a game runs (one-player: the human's move number)
+        bool gameover = false;  // the game has been announced; the window is about to be replaced
+        QString mode;           // the first line of mode.txt
+        qint16 gamestate = 0;   // 0 no game; from 1 a game runs (one-player: the human's move number)
         rules::WinLines winlines{};
 
         // The state New Game starts from: every cell free, Player1 to move.

@@ -69,8 +69,8 @@ void centre_on_screen(QWidget* window)
 
 void make_fixed_window(QWidget* window, bool minimisable)
 {
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
     if (minimisable)
         flags |= Qt::WindowMinimizeButtonHint;
     window->setWindowFlags(flags);

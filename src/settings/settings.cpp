@@ -50,8 +50,8 @@ QStringList read_lines(QLatin1StringView relative_name, int count)
         qCWarning(lcTrivolo, "cannot read %s: %s", qUtf8Printable(path), qUtf8Printable(file.errorString()));
 
     if (file.isOpen() && lines.size() < count)
-        qCWarning(lcTrivolo, "%s holds fewer than %d line(s); the missing ones read as empty",
-                 qUtf8Printable(path), count);
+        qCWarning(lcTrivolo, "%s holds fewer than %d line(s); the missing ones read as empty", qUtf8Printable(path),
+                  count);
     while (lines.size() < count)
         lines.append(QString());
     return lines;
@@ -93,8 +93,7 @@ QString stored_image_name(const QString& file_name)
 bool is_bare_file_name(const QString& name)
 {
     return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
-        && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
-        && !name.contains(QChar(u'\0'));
+        && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && !name.contains(QChar(u'\0'));
 }
 
 QString read_first_line(QLatin1StringView relative_name)
