@@ -79,8 +79,6 @@ void ok(imgchange* window)
 
 }  // namespace
 
-Q_DECLARE_METATYPE(trivolo::Player)
-
 class TestImageChooser : public QObject {
     Q_OBJECT
 

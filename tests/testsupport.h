@@ -136,3 +136,7 @@ QImage cell_picture(const main* window, int cell);
 QImage picture_file(const QString& path);
 
 }  // namespace trivolo::test
+
+Q_DECLARE_METATYPE(trivolo::test::ShownBox)
+Q_DECLARE_METATYPE(trivolo::BoxAnswer)
+Q_DECLARE_METATYPE(trivolo::Player)
