@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The installed program under a real X server, driven by real input: a game against
-# the computer to its end, the window that comes back, the sound switch, and the end
-# of the program when its window is closed.
+# the computer to its end, the window that comes back, the sound switch, the guide on a
+# desktop without a viewer for it, and the end of the program when its window is closed.
 set -uo pipefail
 build=$1
 for tool in Xvfb openbox xdotool xwininfo xprop import; do
@@ -36,8 +36,11 @@ for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep 
 sleep 1
 # No sound server here: the game must go on silently.
 export PULSE_SERVER="unix:$work/no-server"
+# Nor a viewer for the guide: the file types are known, but no application is set up.
+mkdir -p "$work/share" && ln -s /usr/share/mime "$work/share/mime"
 
-"$work/app/trivolo" 2>"$work/stderr" &
+XDG_DATA_HOME="$work/share" XDG_DATA_DIRS="$work/share" XDG_CONFIG_HOME="$work/share" XDG_CONFIG_DIRS="$work/share" \
+  "$work/app/trivolo" 2>"$work/stderr" &
 app=$!
 pids+=($app)
 
@@ -82,6 +85,10 @@ box=$(window 'Sound Information')
 check "Sound Off answers" test -n "$box"
 [ -n "$box" ] && { xdotool windowactivate --sync "$box" 2>/dev/null; xdotool key Return; sleep 0.5; }
 check "Sound Off is remembered" cmp -s "$work/app/sound.txt" <(printf 'False\r\n')
+
+xdotool key ctrl+h
+for _ in $(seq 100); do grep -q '^trivolo: cannot show .*/Help.CHM' "$work/stderr" && break; sleep 0.1; done
+check "Guide without a viewer names Help.CHM on stderr" grep -q '^trivolo: cannot show .*/Help.CHM: no viewer' "$work/stderr"
 
 # On a desktop at 120 dpi the whole window grows by a quarter, one-pixel grid lines included.
 QT_FONT_DPI=120 "$work/app/trivolo" 2>>"$work/stderr" &
