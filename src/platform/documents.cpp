@@ -15,7 +15,8 @@ void DesktopDocuments::open(const QString& path)
     // The desktop handles a failure as it does for any file; the lines below only say
     // why nothing may have appeared.
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        qCWarning(lcTrivolo, "cannot show %s: the desktop offers no way to open documents", qUtf8Printable(path));
+        qCWarning(lcTrivolo, "cannot show %s: the desktop offers no way to open documents",
+                  qUtf8Printable(path));
     else if (!QFileInfo::exists(path))
         qCWarning(lcTrivolo, "cannot show %s: there is no such file", qUtf8Printable(path));
     else
@@ -29,8 +30,9 @@ void DesktopDocuments::report_if_no_viewer(const QString& path)
     // answer takes a moment, so it is read when it comes.
     const QString type = QMimeDatabase().mimeTypeForFile(path).name();
     auto* query = new QProcess(&lookups_);
-    QObject::connect(query, &QProcess::finished, query, [query, path, type](int exit_code, QProcess::ExitStatus status) {
-        if (status == QProcess::NormalExit && exit_code == 0 && query->readAllStandardOutput().trimmed().isEmpty())
+    QObject::connect(query, &QProcess::finished, query, [query, path, type](int code, QProcess::ExitStatus status) {
+        const bool answered = status == QProcess::NormalExit && code == 0;
+        if (answered && query->readAllStandardOutput().trimmed().isEmpty())
             qCWarning(lcTrivolo, "cannot show %s: no viewer for %s files is installed", qUtf8Printable(path),
                       qUtf8Printable(type));
         query->deleteLater();
