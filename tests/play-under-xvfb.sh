@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The installed program under a real X server and window manager, driven by real input:
 # a game against the computer to its end, the window that comes back, the sound switch,
-# the window at 120 dpi, and the end of the program when its window is closed.
+# the guide on a desktop without a viewer for it, the window at 120 dpi, and the end of
+# the program when its window is closed.
 set -uo pipefail
 # shellcheck source=tests/lib.sh
 . "$(dirname "$0")/lib.sh"
@@ -28,8 +29,11 @@ pids+=("$!")
 # A window mapped while the window manager is still starting can stay unmapped.
 wait_for eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window'
 export PULSE_SERVER="unix:$work/no-server"  # no sound server here: the game goes on silently
+# Nor a viewer for the guide: the file types are known, but no application is set up.
+mkdir -p "$work/share" && ln -s /usr/share/mime "$work/share/mime"
 
-"$work/app/trivolo" 2>"$work/stderr" &
+XDG_DATA_HOME="$work/share" XDG_DATA_DIRS="$work/share" XDG_CONFIG_HOME="$work/share" XDG_CONFIG_DIRS="$work/share" \
+  "$work/app/trivolo" 2>"$work/stderr" &
 app=$!
 pids+=("$app")
 
@@ -73,6 +77,9 @@ box=$(window 'Sound Information')
 check "Sound Off answers" test -n "$box"
 [ -n "$box" ] && press "$box" Return
 check "Sound Off is remembered" wait_for same_bytes "$work/app/sound.txt" 'False\r\n'
+
+xdotool key ctrl+h
+check "Guide without a viewer names Help.CHM on stderr" wait_for grep -q '^trivolo: cannot show .*/Help.CHM: no viewer' "$work/stderr"
 
 # On a desktop at 120 dpi the whole window grows by a quarter, one-pixel grid lines included.
 QT_FONT_DPI=120 "$work/app/trivolo" 2>>"$work/stderr" &
