@@ -17,7 +17,12 @@ int main(int argc, char* argv[])
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trivolo"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/builtin/trivolo.ico")));
+    // The name the desktop entry and the window manager know the program by.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quenrix.trivolo"));
+    QIcon icon(QStringLiteral(":/builtin/trivolo.ico"));
+    for (const int size : {48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/builtin/trivolo-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     trivolo::install_font_substitutes();
 
     trivolo::QtMessageBoxes boxes;
