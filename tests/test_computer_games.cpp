@@ -33,19 +33,15 @@ private slots:
 
 void TestComputerGames::answers_and_sounds_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("clicks");
     QTest::addColumn<QString>("answers");
     QTest::addColumn<QString>("sounds");  // after New Game's two, first letters: 1 player1, 2 player2, w won, d draw
 
-    QTest::newRow("computer wins") << "134"
-                                   << "528"
-                                   << "21212w";
-    QTest::newRow("human wins") << "16897"
-                                << "5243"
-                                << "21212121w";
-    QTest::newRow("full board") << "12769"
-                                << "5348"
-                                << "21212121d";
+    QTest::newRow("computer wins") << "134" << "528" << "21212w";
+    QTest::newRow("human wins") << "16897" << "5243" << "21212121w";
+    QTest::newRow("full board") << "12769" << "5348" << "21212121d";
+    // clang-format on
 }
 
 void TestComputerGames::answers_and_sounds()

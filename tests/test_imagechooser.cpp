@@ -95,14 +95,14 @@ private slots:
 
 void TestImageChooser::window_follows_its_player_data()
 {
+    // clang-format off
     QTest::addColumn<Player>("player");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("tab_order");  // from the first control the keyboard visits
 
-    QTest::newRow("Player1") << Player::Player1 << "Change Player1 Image (Trivolo )"
-                             << QStringList{"File1", "playerpic", "Command1", "Command2"};
-    QTest::newRow("Player2") << Player::Player2 << "Change Player2 Image (Trivolo )"
-                             << QStringList{"Command2", "Command1", "playerpic", "File1"};
+    QTest::newRow("Player1") << Player::Player1 << "Change Player1 Image (Trivolo )" << QStringList{"File1", "playerpic", "Command1", "Command2"};
+    QTest::newRow("Player2") << Player::Player2 << "Change Player2 Image (Trivolo )" << QStringList{"Command2", "Command1", "playerpic", "File1"};
+    // clang-format on
 }
 
 void TestImageChooser::window_follows_its_player()
@@ -136,6 +136,7 @@ void TestImageChooser::window_follows_its_player()
 
 void TestImageChooser::choice_is_stored_only_by_ok_data()
 {
+    // clang-format off
     QTest::addColumn<Player>("player");
     QTest::addColumn<QStringList>("selections");  // clicked in turn
     QTest::addColumn<QString>("leave");           // "Command1" (OK), "Command2" (Cancel), "close"
@@ -152,6 +153,7 @@ void TestImageChooser::choice_is_stored_only_by_ok_data()
         << one << QStringList{"C.png", "notes.txt"} << "Command1" << QByteArray("C.png\r\nb.png\r\n");
     QTest::newRow("1 Cancel") << one << QStringList{"big.png"} << "Command2" << before;
     QTest::newRow("2 closed") << two << QStringList{"big.png"} << "close" << before;
+    // clang-format on
 }
 
 void TestImageChooser::choice_is_stored_only_by_ok()

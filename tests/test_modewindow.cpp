@@ -77,6 +77,7 @@ void TestModeWindow::window_looks_and_starts_on_the_background()
 
 void TestModeWindow::stores_only_what_play_confirms_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<bool>("computer");   // the option preselected
     QTest::addColumn<QString>("option");  // clicked, if any
@@ -84,26 +85,17 @@ void TestModeWindow::stores_only_what_play_confirms_data()
     QTest::addColumn<QByteArray>("written");
 
     const QByteArray computer("0\r\n"), two("1\r\n"), extra("1\r\nextra\r\n");
-    QTest::newRow("0") << computer << true << ""
-                       << "play" << computer;
-    QTest::newRow("0 without line end") << QByteArray("0") << true << ""
-                                        << "play" << computer;
-    QTest::newRow("2") << QByteArray("2\r\n") << false << ""
-                       << "play" << two;
-    QTest::newRow("0 with a blank") << QByteArray("0 \r\n") << false << ""
-                                    << "play" << two;
-    QTest::newRow("empty") << QByteArray() << false << ""
-                           << "play" << two;
-    QTest::newRow("to two players") << computer << true << "Option2"
-                                    << "play" << two;
-    QTest::newRow("to computer, extra line dropped") << extra << false << "Option1"
-                                                     << "play" << computer;
-    QTest::newRow("quit after a change") << extra << false << "Option1"
-                                         << "quit" << extra;
-    QTest::newRow("closed after a change") << extra << false << "Option1"
-                                           << "close" << extra;
-    QTest::newRow("write refused") << computer << true << "Option2"
-                                   << "refused" << computer;
+    QTest::newRow("0") << computer << true << "" << "play" << computer;
+    QTest::newRow("0 without line end") << QByteArray("0") << true << "" << "play" << computer;
+    QTest::newRow("2") << QByteArray("2\r\n") << false << "" << "play" << two;
+    QTest::newRow("0 with a blank") << QByteArray("0 \r\n") << false << "" << "play" << two;
+    QTest::newRow("empty") << QByteArray() << false << "" << "play" << two;
+    QTest::newRow("to two players") << computer << true << "Option2" << "play" << two;
+    QTest::newRow("to computer, extra line dropped") << extra << false << "Option1" << "play" << computer;
+    QTest::newRow("quit after a change") << extra << false << "Option1" << "quit" << extra;
+    QTest::newRow("closed after a change") << extra << false << "Option1" << "close" << extra;
+    QTest::newRow("write refused") << computer << true << "Option2" << "refused" << computer;
+    // clang-format on
 }
 
 void TestModeWindow::stores_only_what_play_confirms()

@@ -17,6 +17,7 @@ private slots:
 
 void TestRules::completed_line_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("moves");
     QTest::addColumn<int>("line");
 
@@ -28,6 +29,7 @@ void TestRules::completed_line_data()
     QTest::newRow("bottom row last") << "978" << 7;
     QTest::newRow("two lines at once: the first") << "23471" << 0;
     QTest::newRow("five marks, no line") << "12769" << -1;
+    // clang-format on
 }
 
 void TestRules::completed_line()
@@ -40,50 +42,28 @@ void TestRules::completed_line()
 
 void TestRules::computer_choice_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("p1moves");
     QTest::addColumn<QString>("p2moves");
     QTest::addColumn<QString>("cell");
 
     // Reached positions, the human's marks in the order taken.
-    QTest::newRow("first answer: centre") << "3"
-                                          << ""
-                                          << "5";
-    QTest::newRow("first answer to the centre: corner 1") << "5"
-                                                          << ""
-                                                          << "1";
-    QTest::newRow("no threat, holds centre: first free edge") << "19"
-                                                              << "5"
-                                                              << "2";
+    QTest::newRow("first answer: centre") << "3" << "" << "5";
+    QTest::newRow("first answer to the centre: corner 1") << "5" << "" << "1";
+    QTest::newRow("no threat, holds centre: first free edge") << "19" << "5" << "2";
     for (const char* opening : {"42", "24", "48", "84", "26", "62"})
-        QTest::addRow("opening %s", opening) << opening << "5"
-                                             << "1";
+        QTest::addRow("opening %s", opening) << opening << "5" << "1";
     for (const char* opening : {"68", "86"})
-        QTest::addRow("opening %s", opening) << opening << "5"
-                                             << "9";
-    QTest::newRow("pair 28 is no opening: first free edge") << "28"
-                                                            << "5"
-                                                            << "4";
-    QTest::newRow("lacks the centre: first free corner") << "59"
-                                                         << "1"
-                                                         << "3";
-    QTest::newRow("block the top row") << "12"
-                                       << "5"
-                                       << "3";
-    QTest::newRow("win beats block") << "136"
-                                     << "52"
-                                     << "8";
-    QTest::newRow("two threats: the earlier line is blocked") << "187"
-                                                              << "52"
-                                                              << "4";
-    QTest::newRow("block where the opening would answer") << "14"
-                                                          << "5"
-                                                          << "7";
-    QTest::newRow("no corner left: lowest free cell") << "5927"
-                                                      << "138"
-                                                      << "4";
-    QTest::newRow("full board") << "12569"
-                                << "3478"
-                                << "";
+        QTest::addRow("opening %s", opening) << opening << "5" << "9";
+    QTest::newRow("pair 28 is no opening: first free edge") << "28" << "5" << "4";
+    QTest::newRow("lacks the centre: first free corner") << "59" << "1" << "3";
+    QTest::newRow("block the top row") << "12" << "5" << "3";
+    QTest::newRow("win beats block") << "136" << "52" << "8";
+    QTest::newRow("two threats: the earlier line is blocked") << "187" << "52" << "4";
+    QTest::newRow("block where the opening would answer") << "14" << "5" << "7";
+    QTest::newRow("no corner left: lowest free cell") << "5927" << "138" << "4";
+    QTest::newRow("full board") << "12569" << "3478" << "";
+    // clang-format on
 }
 
 void TestRules::computer_choice()

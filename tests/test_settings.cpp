@@ -28,6 +28,7 @@ private slots:
 
 void TestSettings::reads_lines_up_to_their_end_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<QStringList>("lines");
 
@@ -40,6 +41,7 @@ void TestSettings::reads_lines_up_to_their_end_data()
     QTest::newRow("empty file") << QByteArray() << QStringList{"", ""};
     // A byte-order mark is part of the text, not skipped: it never reads as "true".
     QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFtrue\r\n") << QStringList{"\u00EF\u00BB\u00BFtrue", ""};
+    // clang-format on
 }
 
 void TestSettings::reads_lines_up_to_their_end()
@@ -102,6 +104,7 @@ void TestSettings::refused_write_keeps_the_old_file()
 
 void TestSettings::image_names_stay_inside_the_images_folder_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("bare");
 
@@ -109,6 +112,7 @@ void TestSettings::image_names_stay_inside_the_images_folder_data()
     QTest::newRow("blank and dots inside") << "my..mark.jpeg" << true;
     for (const char* name : {"", ".", "..", "../sound.txt", "sub/x.gif", "/etc/passwd", "..\\docs\\draw.gif"})
         QTest::newRow(name) << name << false;
+    // clang-format on
 }
 
 void TestSettings::image_names_stay_inside_the_images_folder()
