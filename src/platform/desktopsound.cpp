@@ -23,9 +23,6 @@ namespace {
 
 // The theme's bell is a short blip.
 constexpr milliseconds kBellLength{500};
-// However long a header says its sound is, we wait no longer than this (plus the margin):
-// the game's sounds are all much shorter.
-constexpr milliseconds kLongestClip{5000};
 // How long the service's end waits for the worker to let go of the sound server.
 constexpr milliseconds kFarewell{500};
 
@@ -167,7 +164,8 @@ void DesktopSound::Worker::ended(ca_context*, std::uint32_t id, int error, void*
     static_cast<Worker*>(self)->report(id, error);
 }
 
-DesktopSound::DesktopSound(milliseconds margin) : margin_(margin), worker_(std::make_shared<Worker>())
+DesktopSound::DesktopSound(milliseconds margin, milliseconds longest)
+    : margin_(margin), longest_(longest), worker_(std::make_shared<Worker>())
 {
     worker_->owner = this;
     thread_ = std::thread([worker = worker_] { worker->run(); });
@@ -203,7 +201,7 @@ void DesktopSound::play(const QString& path)
     }
     // A file we cannot make sense of rings the bell, as a missing one does.
     const auto wav = read_wav_info(path);
-    const milliseconds length = wav ? std::min(milliseconds(wav->duration_ms), kLongestClip) : kBellLength;
+    const milliseconds length = wav ? std::min(milliseconds(wav->duration_ms), longest_) : kBellLength;
     {
         const std::lock_guard lock(worker_->mutex);
         worker_->awaited = ++current_;

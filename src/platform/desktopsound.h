@@ -30,8 +30,11 @@ public:
     enum class Outcome { None, Finished, TimedOut, Failed, Skipped };
 
     // The server reports a sound's end a little after the clip itself; margin is how much
-    // later than the clip's length we stop waiting and cut the sound off.
-    explicit DesktopSound(std::chrono::milliseconds margin = std::chrono::milliseconds(1000));
+    // later than the clip's length we stop waiting and cut the sound off. However long a
+    // header says its sound is, no clip counts as longer than longest (the game's sounds are
+    // all much shorter).
+    explicit DesktopSound(std::chrono::milliseconds margin = std::chrono::milliseconds(1000),
+                          std::chrono::milliseconds longest = std::chrono::milliseconds(5000));
     ~DesktopSound() override;
     DesktopSound(const DesktopSound&) = delete;
     DesktopSound& operator=(const DesktopSound&) = delete;
@@ -48,6 +51,7 @@ private:
     void notice(const char* why);
 
     std::chrono::milliseconds margin_;
+    std::chrono::milliseconds longest_;
     std::shared_ptr<Worker> worker_;  // shared with the worker thread, which may outlive us
     std::thread thread_;
     QObject relay_;  // receives the reports from other threads on this object's thread
