@@ -150,11 +150,11 @@ private slots:
         }
     }
 
-    // With no margin each wait ends with its clip (the bell's short bound for a missing file or one that
-    // is no sound): the late reports of sounds cut off so keep arriving, and must not end a later wait.
+    // No margin: a wait ends with its clip, at the longest wait (here 300 ms), or at the bell's bound for a file
+    // missing or no sound. The late reports of sounds cut off so arrive in later waits, and must not end them.
     void playWaitsForTheSound() {
-        DesktopSound sound{0ms};
-        QList<std::pair<QString, int>> plays{{clip(300), 300}, {dir_.filePath("none.wav"), 0},
+        DesktopSound sound{0ms, 300ms};
+        QList<std::pair<QString, int>> plays{{clip(300), 300}, {clip(3000), 300}, {dir_.filePath("none.wav"), 0},
                                              {file("noise.wav", QByteArray(3000, 'x')), 0}};
         plays.insert(plays.size(), 10, {clip(50), 50});
         for (const auto& [path, at_least_ms] : plays) {
