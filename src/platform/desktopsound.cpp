@@ -6,11 +6,14 @@
 #include <QByteArray>
 #include <QEventLoop>
 #include <QFile>
-#include <QFileInfo>
 #include <QTimer>
-#include <QtDebug>
 
 #include <canberra.h>
+
+#include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 
 namespace trivolo {
 
@@ -18,11 +21,10 @@ using std::chrono::milliseconds;
 
 namespace {
 
-// The theme's bell is a short blip; this only bounds a server that never reports its end.
-constexpr milliseconds kBellBound{2000};
-// A file canberra can play but whose header we cannot read (another codec, say): game
-// sounds are short, so this is a cap, not a length.
-constexpr milliseconds kUnknownLength{5000};
+// The theme's bell is a short blip.
+constexpr milliseconds kBellLength{500};
+// How long the service's end waits for the worker to let go of the sound server.
+constexpr milliseconds kFarewell{500};
 
 // Errors that are about the file rather than the sound system: the desktop's default
 // sound plays instead, as it would for a file that is not there.
@@ -34,12 +36,157 @@ bool unplayable_file(int error)
 
 }  // namespace
 
-DesktopSound::DesktopSound(milliseconds margin) : margin_(margin) {}
+// The state the service shares with its worker thread. Everything but the context is guarded
+// by the mutex, which is never held during a canberra call.
+struct DesktopSound::Worker {
+    struct Job {
+        std::uint32_t id = 0;
+        QByteArray file;  // empty: the theme's bell
+        bool cancel = false;
+    };
+
+    std::mutex mutex;
+    std::condition_variable wake;  // a job or the end for the worker; the worker's end for the service
+    std::deque<Job> jobs;
+    DesktopSound* owner = nullptr;  // null once the service has gone
+    std::uint32_t awaited = 0;      // the sound the service is waiting for
+    bool busy = false;              // running a job, so maybe inside the server's library
+    bool stuck = false;             // busy when a wait ran out; cleared when the job returns
+    bool quit = false;
+    bool done = false;
+    ca_context* context = nullptr;  // the worker thread's alone
+
+    void run();
+    int play(const Job& job);
+    int open();
+    void drop_context();
+    int start(std::uint32_t id, const char* property, const QByteArray& value);
+    void report(std::uint32_t id, int error);
+    static void ended(ca_context*, std::uint32_t id, int error, void* self);
+};
+
+void DesktopSound::Worker::run()
+{
+    std::unique_lock lock(mutex);
+    for (;;) {
+        wake.wait(lock, [this] { return quit || !jobs.empty(); });
+        if (quit)
+            break;
+        const Job job = jobs.front();
+        jobs.pop_front();
+        busy = true;
+        lock.unlock();
+        int error = CA_SUCCESS;
+        if (!job.cancel)
+            error = play(job);
+        else if (context)
+            ca_context_cancel(context, job.id);  // its end report, if any, is then stale
+        if (error != CA_SUCCESS)
+            report(job.id, error);
+        lock.lock();
+        busy = stuck = false;
+    }
+    lock.unlock();
+    drop_context();
+    lock.lock();
+    done = true;
+    wake.notify_all();
+}
+
+int DesktopSound::Worker::play(const Job& job)
+{
+    int error = open();
+    if (error != CA_SUCCESS)
+        return error;
+    {
+        // The service may have given up on the sound while the server kept us waiting.
+        const std::lock_guard lock(mutex);
+        if (awaited != job.id)
+            return CA_SUCCESS;
+    }
+    if (!job.file.isEmpty())
+        error = start(job.id, CA_PROP_MEDIA_FILENAME, job.file);
+    if (job.file.isEmpty() || unplayable_file(error))
+        error = start(job.id, CA_PROP_EVENT_ID, "bell");
+    // Anything but a bad file means the sound system is gone or broken: a fresh context for
+    // the next sound finds a server that has come (back) since.
+    if (error != CA_SUCCESS && !unplayable_file(error))
+        drop_context();
+    return error;
+}
+
+int DesktopSound::Worker::open()
+{
+    if (context)
+        return CA_SUCCESS;
+    int error = ca_context_create(&context);
+    if (error == CA_SUCCESS) {
+        // The name the desktop's mixer shows for our sounds.
+        ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Trivolo", nullptr);
+        error = ca_context_open(context);
+    }
+    if (error != CA_SUCCESS)
+        drop_context();
+    return error;
+}
+
+void DesktopSound::Worker::drop_context()
+{
+    if (context)
+        ca_context_destroy(context);
+    context = nullptr;
+}
+
+int DesktopSound::Worker::start(std::uint32_t id, const char* property, const QByteArray& value)
+{
+    ca_proplist* properties = nullptr;
+    if (ca_proplist_create(&properties) != CA_SUCCESS)
+        return CA_ERROR_OOM;
+    ca_proplist_sets(properties, property, value.constData());
+    const int error = ca_context_play_full(context, id, properties, ended, this);
+    ca_proplist_destroy(properties);
+    return error;
+}
+
+void DesktopSound::Worker::report(std::uint32_t id, int error)
+{
+    // Posted under the lock, so the service cannot be gone before the event is: its relay
+    // then discards the event with itself.
+    const std::lock_guard lock(mutex);
+    if (owner)
+        QMetaObject::invokeMethod(
+            &owner->relay_, [sound = owner, id, error] { sound->reported(id, error); }, Qt::QueuedConnection);
+}
+
+void DesktopSound::Worker::ended(ca_context*, std::uint32_t id, int error, void* self)
+{
+    // Called on canberra's own thread, at the latest while the worker destroys the context.
+    static_cast<Worker*>(self)->report(id, error);
+}
+
+DesktopSound::DesktopSound(milliseconds margin, milliseconds longest)
+    : margin_(margin), longest_(longest), worker_(std::make_shared<Worker>())
+{
+    worker_->owner = this;
+    thread_ = std::thread([worker = worker_] { worker->run(); });
+}
 
 DesktopSound::~DesktopSound()
 {
-    // Joins canberra's thread, so no end report can reach relay_ after this.
-    drop_context();
+    std::unique_lock lock(worker_->mutex);
+    worker_->owner = nullptr;
+    worker_->quit = true;
+    worker_->wake.notify_all();
+    const bool done = worker_->wake.wait_for(lock, kFarewell, [this] { return worker_->done; });
+    lock.unlock();
+    // A worker stuck in a call to a server that does not answer would hold up the program's
+    // exit for as long as the server stays silent. It holds its own share of the state and
+    // tells nobody anything any more, so it can safely be left to finish, or be ended with
+    // the process.
+    if (done)
+        thread_.join();
+    else
+        thread_.detach();
 }
 
 void DesktopSound::play(const QString& path)
@@ -47,67 +194,30 @@ void DesktopSound::play(const QString& path)
     // A timer or queued slot running inside our wait may ask for another sound. A nested
     // wait would overlap two clips and tangle the two waits; playing it later would detach
     // the sound from the moment its caller meant. Skipping it keeps both calls synchronous.
-    if (waiting_) {
+    // A server that has stopped answering would make every sound wait out its bound.
+    if (waiting_ || server_stuck()) {
         outcome_ = Outcome::Skipped;
         return;
     }
-    if (!open_context())
-        return;
-
-    milliseconds bound = kBellBound;
-    int error = CA_ERROR_NOTFOUND;
-    if (QFileInfo(path).isFile()) {
-        const auto wav = read_wav_info(path);
-        bound = (wav ? milliseconds(wav->duration_ms) : kUnknownLength) + margin_;
-        error = start(CA_PROP_MEDIA_FILENAME, QFile::encodeName(path));
+    // A file we cannot make sense of rings the bell, as a missing one does.
+    const auto wav = read_wav_info(path);
+    const milliseconds length = wav ? std::min(milliseconds(wav->duration_ms), longest_) : kBellLength;
+    {
+        const std::lock_guard lock(worker_->mutex);
+        worker_->awaited = ++current_;
+        worker_->jobs.push_back({current_, wav ? QFile::encodeName(path) : QByteArray()});
     }
-    if (unplayable_file(error)) {
-        bound = kBellBound;
-        error = start(CA_PROP_EVENT_ID, "bell");
-    }
-    if (error != CA_SUCCESS) {
-        failed(error);
-        return;
-    }
-    outcome_ = wait_for_end(bound) ? Outcome::Finished : Outcome::TimedOut;
+    worker_->wake.notify_all();
+    outcome_ = wait_for_end(length + margin_);
 }
 
-bool DesktopSound::open_context()
+bool DesktopSound::server_stuck() const
 {
-    if (context_)
-        return true;
-    int error = ca_context_create(&context_);
-    if (error == CA_SUCCESS) {
-        // The name the desktop's mixer shows for our sounds.
-        ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, "Trivolo", nullptr);
-        error = ca_context_open(context_);
-    }
-    if (error != CA_SUCCESS) {
-        drop_context();
-        failed(error);
-    }
-    return context_ != nullptr;
+    const std::lock_guard lock(worker_->mutex);
+    return worker_->stuck;
 }
 
-void DesktopSound::drop_context()
-{
-    if (context_)
-        ca_context_destroy(context_);
-    context_ = nullptr;
-}
-
-int DesktopSound::start(const char* property, const QByteArray& value)
-{
-    ca_proplist* properties = nullptr;
-    if (ca_proplist_create(&properties) != CA_SUCCESS)
-        return CA_ERROR_OOM;
-    ca_proplist_sets(properties, property, value.constData());
-    const int error = ca_context_play_full(context_, ++current_, properties, ended_elsewhere, this);
-    ca_proplist_destroy(properties);
-    return error;
-}
-
-bool DesktopSound::wait_for_end(milliseconds bound)
+DesktopSound::Outcome DesktopSound::wait_for_end(milliseconds bound)
 {
     // Painting and timers go on while the sound plays; user input waits until it is over,
     // as the game's moves are meant to finish before the next click is taken.
@@ -121,38 +231,40 @@ bool DesktopSound::wait_for_end(milliseconds bound)
     timeout.start(bound);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     waiting_ = nullptr;
-    if (!ended_)
-        ca_context_cancel(context_, current_);  // its end report, if any, is then stale
-    return ended_;
-}
-
-void DesktopSound::failed(int error)
-{
-    // Anything but a bad file means the sound system is gone or broken: a fresh context on
-    // the next call finds a server that has come (back) since, and without one costs a
-    // failed connect and no more.
-    if (!unplayable_file(error))
-        drop_context();
-    if (!warned_) {
-        warned_ = true;
-        qCWarning(lcTrivolo, "cannot play sounds (%s); going on without them", ca_strerror(error));
+    if (ended_) {
+        if (error_ == CA_SUCCESS)
+            return Outcome::Finished;
+        notice(ca_strerror(error_));
+        return Outcome::Failed;
     }
-    outcome_ = Outcome::Failed;
+    bool stuck = false;
+    {
+        const std::lock_guard lock(worker_->mutex);
+        worker_->awaited = 0;
+        worker_->jobs.push_back({current_, {}, true});
+        stuck = worker_->stuck = worker_->busy;
+    }
+    worker_->wake.notify_all();
+    if (stuck)
+        notice("the sound server does not answer");
+    return Outcome::TimedOut;
 }
 
-void DesktopSound::ended(std::uint32_t id)
+void DesktopSound::reported(std::uint32_t id, int error)
 {
     if (waiting_ && id == current_) {
         ended_ = true;
+        error_ = error;
         waiting_->quit();
     }
 }
 
-void DesktopSound::ended_elsewhere(ca_context*, std::uint32_t id, int, void* self)
+void DesktopSound::notice(const char* why)
 {
-    // Called on canberra's own thread: hand the news to the GUI thread's event queue.
-    auto* sound = static_cast<DesktopSound*>(self);
-    QMetaObject::invokeMethod(&sound->relay_, [sound, id] { sound->ended(id); }, Qt::QueuedConnection);
+    if (!warned_) {
+        warned_ = true;
+        qCWarning(lcTrivolo, "cannot play sounds (%s); going on without them", why);
+    }
 }
 
 }  // namespace trivolo

@@ -11,6 +11,11 @@ namespace {
 
 // Real files carry a handful of chunks; the cap keeps a file of endless tiny chunks cheap.
 constexpr int kMaxChunks = 64;
+// A rate outside these is no real sound, and neither is an hour-long sound effect: such a
+// header lies, and taken at its word a handful of bytes would last for hours.
+constexpr quint32 kLowestRate = 1000;
+constexpr quint32 kHighestRate = 384000;
+constexpr qint64 kLongestMs = 60 * 60 * 1000;
 constexpr quint16 kPcm = 1;
 constexpr quint16 kFloat = 3;
 constexpr quint16 kExtensible = 0xFFFE;
@@ -73,7 +78,8 @@ std::optional<WavInfo> read_wav_info(QIODevice& device)
         }
         pos = body + qint64(length) + (length & 1);  // chunks are padded to an even size
     }
-    if (!have_format || !have_data || info.channels == 0 || info.sample_rate == 0)
+    if (!have_format || !have_data || info.channels == 0 || info.sample_rate < kLowestRate
+        || info.sample_rate > kHighestRate)
         return std::nullopt;
 
     // For sample formats the length follows from the samples themselves; compressed
@@ -88,6 +94,8 @@ std::optional<WavInfo> read_wav_info(QIODevice& device)
         return std::nullopt;
     // Rounded up: callers wait at least this long, and must not cut the last samples off.
     info.duration_ms = (qint64(info.data_size) * 1000 + bytes_per_second - 1) / bytes_per_second;
+    if (info.duration_ms > kLongestMs)
+        return std::nullopt;
     return info;
 }
 

@@ -19,7 +19,8 @@ struct WavInfo {
     qint64 duration_ms = 0;
 };
 
-// Reads the header of a RIFF/WAVE file; nothing when it is not one we can make sense of.
+// Reads the header of a RIFF/WAVE file; nothing when it is not one we can make sense of,
+// or when its sample rate or length is beyond any real sound.
 // Safe on any input: it reads only within the file and looks at a bounded number of chunks.
 std::optional<WavInfo> read_wav_info(QIODevice& device);
 std::optional<WavInfo> read_wav_info(const QString& path);
