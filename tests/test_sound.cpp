@@ -14,7 +14,13 @@ using trivolo::DesktopSound;
 using Outcome = DesktopSound::Outcome;
 using namespace std::chrono_literals;
 
-template <typename T> QByteArray le(T v) { char b[sizeof v]; qToLittleEndian(v, b); return QByteArray(b, sizeof b); }
+template <typename T>
+QByteArray le(T v)
+{
+    char b[sizeof v];
+    qToLittleEndian(v, b);
+    return QByteArray(b, sizeof b);
+}
 
 // A chunk whose size field may lie about its body; without one it tells the truth (and pads).
 QByteArray chunk(const char* id, const QByteArray& body, std::optional<quint32> declared = {})
@@ -23,7 +29,10 @@ QByteArray chunk(const char* id, const QByteArray& body, std::optional<quint32> 
         + (!declared && body.size() % 2 ? QByteArray(1, '\0') : QByteArray());
 }
 
-QByteArray riff(const QByteArray& chunks, std::optional<quint32> size = {}) { return chunk("RIFF", "WAVE" + chunks, size); }
+QByteArray riff(const QByteArray& chunks, std::optional<quint32> size = {})
+{
+    return chunk("RIFF", "WAVE" + chunks, size);
+}
 
 constexpr quint32 kRate = 22050;
 
@@ -31,17 +40,25 @@ QByteArray fmt(quint16 format = 1, quint16 channels = 1, quint32 rate = kRate, q
                std::optional<quint32> byte_rate = {})
 {
     const quint32 frame = channels * ((bits + 7u) / 8u);
-    return chunk("fmt ", le(format) + le(channels) + le(rate) + le(byte_rate.value_or(rate * frame))
-                             + le(quint16(frame)) + le(bits));
+    return chunk("fmt ",
+                 le(format) + le(channels) + le(rate) + le(byte_rate.value_or(rate * frame)) + le(quint16(frame))
+                     + le(bits));
 }
 
-QByteArray data(qsizetype bytes, std::optional<quint32> size = {}) { return chunk("data", QByteArray(bytes, 0), size); }
+QByteArray data(qsizetype bytes, std::optional<quint32> size = {})
+{
+    return chunk("data", QByteArray(bytes, 0), size);
+}
 
 using Fields = QList<qint64>;  // format, channels, rate, bits, data bytes, length in ms
 
-#define VERIFY_TAKES(statement, at_least, at_most)                                                    \
-    do { QElapsedTimer clock_; clock_.start(); statement; const qint64 ms_ = clock_.elapsed();      \
-         QVERIFY2(ms_ >= (at_least) && ms_ <= (at_most), qPrintable(QString(#statement " took %1 ms").arg(ms_))); \
+#define VERIFY_TAKES(statement, at_least, at_most)                                                                     \
+    do {                                                                                                               \
+        QElapsedTimer clock_;                                                                                          \
+        clock_.start();                                                                                                \
+        statement;                                                                                                     \
+        const qint64 ms_ = clock_.elapsed();                                                                           \
+        QVERIFY2(ms_ >= (at_least) && ms_ <= (at_most), qPrintable(QString(#statement " took %1 ms").arg(ms_)));       \
     } while (false)
 
 struct Canvas : QWidget {
@@ -57,7 +74,8 @@ class TestSound : public QObject {
     QTemporaryDir dir_;
     QProcess server_;
 
-    QString file(const QString& name, const QByteArray& bytes) {
+    QString file(const QString& name, const QByteArray& bytes)
+    {
         QFile out(dir_.filePath(name));
         if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
             qFatal("cannot write %s", qPrintable(out.fileName()));
@@ -70,7 +88,8 @@ class TestSound : public QObject {
 
 private slots:
     // Clients talk to our own server only, which keeps its files in our private folder (as it must).
-    void initTestCase() {
+    void initTestCase()
+    {
         const QString socket = dir_.filePath("native");
         for (const char* name : {"XDG_RUNTIME_DIR", "HOME"})
             qputenv(name, QFile::encodeName(dir_.path()));
@@ -79,20 +98,24 @@ private slots:
         for (const char* name : {"CANBERRA_DRIVER", "CANBERRA_DEVICE"})
             qunsetenv(name);  // canberra's own choice of driver is what the game gets
         server_.setProcessChannelMode(QProcess::MergedChannels);
-        server_.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-                                     "--realtime=no", "--high-priority=no", "--load=module-null-sink",
-                                     "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket});
+        server_.start("pulseaudio",
+                      {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--realtime=no",
+                       "--high-priority=no", "--load=module-null-sink",
+                       "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket});
         QVERIFY2(server_.waitForStarted(), "no PulseAudio server (Debian: pulseaudio)");
         // Clients that connect once the socket is there are served as soon as the server runs.
         QTRY_VERIFY2_WITH_TIMEOUT(QFile::exists(socket), server_.readAll().constData(), 15000);
     }
 
-    void cleanupTestCase() {
+    void cleanupTestCase()
+    {
         server_.kill();  // ends it even if a failed test left it stopped
         server_.waitForFinished();
     }
 
-    void readerReadsHeaders_data() {
+    void readerReadsHeaders_data()
+    {
+        // clang-format off
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<Fields>("expected");
         const QByteArray pcm = data(4410);
@@ -114,28 +137,34 @@ private slots:
         QTest::newRow("8-bit at 1 Hz: 18 hours") << riff(fmt(1, 1, 1, 8) + data(65536)) << Fields();
         QTest::newRow("rate beyond any hardware") << riff(fmt(1, 1, 768000) + pcm) << Fields();
         QTest::newRow("compressed, a byte a second") << riff(fmt(2, 1, 8000, 4, 1) + pcm) << Fields();
+        // clang-format on
     }
 
-    void readerReadsHeaders() {
+    void readerReadsHeaders()
+    {
         QFETCH(QByteArray, bytes);
         QFETCH(Fields, expected);
         const auto info = trivolo::read_wav_info(file("read.wav", bytes));
-        QCOMPARE((info ? Fields{info->format, info->channels, info->sample_rate, info->bits_per_sample,
-                                info->data_size, info->duration_ms} : Fields()),
+        QCOMPARE((info ? Fields{info->format, info->channels, info->sample_rate, info->bits_per_sample, info->data_size,
+                                info->duration_ms}
+                       : Fields()),
                  expected);
     }
 
     // The game's own sounds are plain 16-bit PCM and short: turn sounds hold up every move.
-    void shippedSoundsAreShort() {
+    void shippedSoundsAreShort()
+    {
         const QDir sounds(TRIVOLO_ASSET_DIR "/sounds");
         for (const QString& name : sounds.entryList({"*.wav"})) {
             const auto info = trivolo::read_wav_info(sounds.filePath(name));
             QVERIFY2(info && info->format == 1 && info->bits_per_sample == 16
-                         && info->duration_ms < (name.startsWith("player") ? 1000 : 2000), qPrintable(name));
+                         && info->duration_ms < (name.startsWith("player") ? 1000 : 2000),
+                     qPrintable(name));
         }
     }
 
-    void noServerReturnsPromptly() {
+    void noServerReturnsPromptly()
+    {
         // Nothing listens there (and autospawn is off), as on a desktop without sound.
         const auto restore = qScopeGuard([ours = qgetenv("PULSE_SERVER")] { qputenv("PULSE_SERVER", ours); });
         qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(dir_.filePath("nobody")));
@@ -151,9 +180,12 @@ private slots:
 
     // No margin: a wait ends with its clip, at the longest wait (here 300 ms), or at the bell's bound for a file
     // missing or no sound. The late reports of sounds cut off so arrive in later waits, and must not end them.
-    void playWaitsForTheSound() {
+    void playWaitsForTheSound()
+    {
         DesktopSound sound{0ms, 300ms};
-        QList<std::pair<QString, int>> plays{{clip(300), 300}, {clip(3000), 300}, {dir_.filePath("none.wav"), 0},
+        QList<std::pair<QString, int>> plays{{clip(300), 300},
+                                             {clip(3000), 300},
+                                             {dir_.filePath("none.wav"), 0},
                                              {file("noise.wav", QByteArray(3000, 'x')), 0}};
         plays.insert(plays.size(), 10, {clip(50), 50});
         for (const auto& [path, at_least_ms] : plays) {
@@ -164,13 +196,14 @@ private slots:
 
     // While a sound plays, timers and painting go on, user input waits until play returns (held back, not
     // lost), and a play asked for inside the wait is skipped. The null sink's late end report ends the wait.
-    void theWaitHoldsInputAndSkipsNestedPlays() {
+    void theWaitHoldsInputAndSkipsNestedPlays()
+    {
         Canvas canvas;
         canvas.show();
         QVERIFY(QTest::qWaitForWindowActive(&canvas));
         QWindowSystemInterface::handleKeyEvent(canvas.windowHandle(), QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
-        QWindowSystemInterface::handleMouseEvent(canvas.windowHandle(), QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
-                                                 Qt::LeftButton, QEvent::MouseButtonPress);
+        QWindowSystemInterface::handleMouseEvent(canvas.windowHandle(), QPointF(10, 10), QPointF(10, 10),
+                                                 Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
         DesktopSound sound{4000ms};
         Outcome inner_outcome = Outcome::None;
         QTimer::singleShot(100, [&, inner = clip(300)] {
@@ -189,7 +222,8 @@ private slots:
 
     // A server that is stopped, not gone, never answers: a wait still ends at its bound, later
     // sounds are skipped until the server answers again, and a service stuck on it can go.
-    void aStoppedServerHoldsNothingUp() {
+    void aStoppedServerHoldsNothingUp()
+    {
         const QString beep = clip(100);
         DesktopSound sound{100ms};
         auto stuck = std::make_unique<DesktopSound>(0ms);

@@ -30,8 +30,8 @@ constexpr milliseconds kFarewell{500};
 // sound plays instead, as it would for a file that is not there.
 bool unplayable_file(int error)
 {
-    return error == CA_ERROR_NOTFOUND || error == CA_ERROR_CORRUPT
-        || error == CA_ERROR_NOTSUPPORTED || error == CA_ERROR_ACCESS;
+    return error == CA_ERROR_NOTFOUND || error == CA_ERROR_CORRUPT || error == CA_ERROR_NOTSUPPORTED
+        || error == CA_ERROR_ACCESS;
 }
 
 }  // namespace
@@ -165,7 +165,9 @@ void DesktopSound::Worker::ended(ca_context*, std::uint32_t id, int error, void*
 }
 
 DesktopSound::DesktopSound(milliseconds margin, milliseconds longest)
-    : margin_(margin), longest_(longest), worker_(std::make_shared<Worker>())
+    : margin_(margin)
+    , longest_(longest)
+    , worker_(std::make_shared<Worker>())
 {
     worker_->owner = this;
     thread_ = std::thread([worker = worker_] { worker->run(); });

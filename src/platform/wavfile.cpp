@@ -62,8 +62,7 @@ std::optional<WavInfo> read_wav_info(QIODevice& device)
         const qint64 body = pos + 8;
         if (std::memcmp(head, "fmt ", 4) == 0) {
             char fmt[16];
-            if (length < sizeof fmt || body + qint64(sizeof fmt) > size
-                || !read_at(device, body, fmt, sizeof fmt))
+            if (length < sizeof fmt || body + qint64(sizeof fmt) > size || !read_at(device, body, fmt, sizeof fmt))
                 return std::nullopt;
             info.format = le16(fmt);
             info.channels = le16(fmt + 2);
