@@ -93,7 +93,7 @@ void main::announce_result(QLatin1StringView picture, QLatin1StringView sound, c
 {
     ui_->msgb->setVisible(false);
     show_picture(ui_->wonpic, load_picture(app_file(picture)));
-    ui_->wonpic->setAccessibleName(message);
+    ui_->wonpic->setAccessibleName(QStringLiteral("Result: ") + message);
     play_sound(sound);
     services_.boxes.show(message, BoxButtons::OkOnly, QStringLiteral("Game Ends."));
     state.gameover = true;
