@@ -71,6 +71,7 @@ fresh=$(window 'Trivolo By Quenrix' "$main")
 check "a fresh main window comes back" test -n "$fresh"
 check "the program goes on" kill -0 "$app"
 check "the fresh board is empty" wait_for eval '! marked 7'
+press "$fresh" ctrl+n; xdotool key Right space; check "the keyboard alone marks cell 2" wait_for marked 2
 
 press "$fresh" ctrl+F2
 box=$(window 'Sound Information')

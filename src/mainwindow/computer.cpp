@@ -2,8 +2,6 @@
 #include "mainwindow/main.h"
 
 #include "mainwindow/marks.h"
-#include "mainwindow/picturebox.h"
-#include "platform/pictures.h"
 #include "platform/windowowner.h"
 #include "ui_main.h"
 
@@ -50,7 +48,7 @@ void main::putc(int cell)
 {
     if (cell < 1 || cell > 9)
         return;
-    show_picture(cell_box(cell), load_computer_mark());
+    put_mark(cell, load_computer_mark(), Player::Player2);
     state.set_free(cell, false);
 }
 

@@ -6,11 +6,14 @@
 #include "imagechooser/choosers.h"
 #include "mainwindow/picturebox.h"
 #include "modewindow/modefrm.h"
+#include "platform/pictures.h"
 #include "platform/windows.h"
 #include "ui_main.h"
 
+#include <QKeyEvent>
 #include <QLayout>
 
+#include <algorithm>
 #include <array>
 
 namespace trivolo {
@@ -21,6 +24,40 @@ constexpr std::array<bool main::GameState::*, 9> kFreeFlags{
     &main::GameState::p1free, &main::GameState::p2free, &main::GameState::p3free,
     &main::GameState::p4free, &main::GameState::p5free, &main::GameState::p6free,
     &main::GameState::p7free, &main::GameState::p8free, &main::GameState::p9free};
+
+constexpr std::array<QLatin1StringView, 9> kCellPlaces{
+    QLatin1StringView("top left"),    QLatin1StringView("top centre"),    QLatin1StringView("top right"),
+    QLatin1StringView("centre left"), QLatin1StringView("centre"),        QLatin1StringView("centre right"),
+    QLatin1StringView("bottom left"), QLatin1StringView("bottom centre"), QLatin1StringView("bottom right")};
+
+// What a key does on the board: the cell it is about (0 for any other key) and whether
+// it places a mark there or only moves the focus to it.
+struct BoardKey {
+    int cell = 0;
+    bool places = false;
+};
+
+BoardKey board_key(const QKeyEvent& event, int focused)
+{
+    // Shift stays allowed: some layouts need it for the digits.
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return {};
+    const int key = event.key();
+    if (key >= Qt::Key_1 && key <= Qt::Key_9)
+        return {key - Qt::Key_0, true};
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+        return {focused, true};
+    int row = (focused - 1) / 3;
+    int column = (focused - 1) % 3;
+    switch (key) {
+    case Qt::Key_Left: --column; break;
+    case Qt::Key_Right: ++column; break;
+    case Qt::Key_Up: --row; break;
+    case Qt::Key_Down: ++row; break;
+    default: return {};
+    }
+    return {std::clamp(row, 0, 2) * 3 + std::clamp(column, 0, 2) + 1, false};
+}
 
 }  // namespace
 
@@ -74,6 +111,7 @@ main::main(Services& services, MainWindowOwner& owner, ImageChoosers& choosers, 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();  // the final size now, so that start-up centres the real window
     connect_handlers();
+    prepare_cells();
     main_load();
 }
 
@@ -92,6 +130,55 @@ void main::connect_handlers()
     connect(ui_->readme, &QAction::triggered, this, &main::readme_click);
     for (int cell = 1; cell <= 9; ++cell)
         connect(cell_box(cell), &PictureBox::clicked, this, [this, cell] { cell_click(cell); });
+}
+
+void main::prepare_cells()
+{
+    // Tab focus only: a click must not move the focus frame a mouse player never sees.
+    for (int cell = 1; cell <= 9; ++cell) {
+        cell_box(cell)->setFocusPolicy(Qt::TabFocus);
+        cell_box(cell)->setAccessibleName(cell_name(cell, Player::Nobody));
+    }
+    ui_->p1->setFocus();
+}
+
+void main::keyPressEvent(QKeyEvent* event)
+{
+    const BoardKey key = board_key(*event, focused_cell());
+    // Without a game the board keys do nothing, as clicks do nothing.
+    if (key.cell == 0 || !state.game_running()) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    cell_box(key.cell)->setFocus(Qt::OtherFocusReason);
+    cell_box(key.cell)->update();
+    // The click may end the game and replace this window: nothing follows it.
+    if (key.places)
+        cell_click(key.cell);
+}
+
+int main::focused_cell() const
+{
+    for (int cell = 1; cell <= 9; ++cell)
+        if (focusWidget() == cell_box(cell))
+            return cell;
+    return 1;
+}
+
+void main::put_mark(int cell, const QPixmap& mark, Player holder)
+{
+    show_picture(cell_box(cell), mark);
+    // Qt announces the change of name to screen readers.
+    cell_box(cell)->setAccessibleName(cell_name(cell, holder));
+}
+
+QString main::cell_name(int cell, Player holder) const
+{
+    return QStringLiteral("Cell %1, %2: %3")
+        .arg(cell)
+        .arg(kCellPlaces.at(cell - 1))
+        .arg(holder == Player::Nobody ? QStringLiteral("empty") : side_name(holder));
 }
 
 PictureBox* main::cell_box(int cell) const

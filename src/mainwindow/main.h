@@ -71,8 +71,15 @@ public:
     // Read-only view of the game, for tests.
     const GameState& game() const { return state; }
 
+protected:
+    // The board from the keyboard: arrows move between the cells, Space or Return marks
+    // the focused cell, and 1 to 9 mark the cell of that number, as a click on it would.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void connect_handlers();
+    // The cells take the focus from the keyboard only and are named for screen readers.
+    void prepare_cells();
 
     // Start-up: the sound switch and the mode labels from their files, centred on screen.
     void main_load();
@@ -114,6 +121,15 @@ private:
     void play_sound(QLatin1StringView relative_name);
     // Writes the sound switch and says so; leaves everything as it was if the write fails.
     void switch_sound(bool on);
+
+    // Shows a mark in a cell and names the cell after the side that holds it.
+    void put_mark(int cell, const QPixmap& mark, Player holder);
+    // What a screen reader says of a cell: its number, its place and who holds it.
+    QString cell_name(int cell, Player holder) const;
+    // A side as the player knows it: Player1, Player2 or the computer.
+    QString side_name(Player player) const;
+    // The cell holding the focus, or cell 1 while none does.
+    int focused_cell() const;
 
     PictureBox* cell_box(int cell) const;
     QPixmap player_mark(Player player) const;

@@ -35,8 +35,12 @@ void main::main_load()
 
 void main::show_sides()
 {
-    ui_->modeshow->setText(QStringLiteral("Player1"));
-    ui_->modeshow1->setText(state.against_computer() ? QStringLiteral("Computer") : QStringLiteral("Player2"));
+    ui_->modeshow->setText(side_name(Player::Player1));
+    ui_->modeshow1->setText(side_name(Player::Player2));
+    // Read alone, either label would name one side only.
+    const QString sides = QStringLiteral("%1 versus %2").arg(side_name(Player::Player1), side_name(Player::Player2));
+    ui_->modeshow->setAccessibleName(sides);
+    ui_->modeshow1->setAccessibleName(sides);
 }
 
 void main::on_click()

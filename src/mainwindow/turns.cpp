@@ -34,7 +34,7 @@ void main::cell_click(int cell)
 {
     if (!state.is_free(cell))
         return;
-    show_picture(cell_box(cell), player_mark(state.turn));
+    put_mark(cell, player_mark(state.turn), state.turn);
     state.lastcell = QString::number(cell);
     if (state.against_computer())
         computer_select();
@@ -54,6 +54,7 @@ void main::player_select()
     // about to be replaced, and check has silenced the turn sound.
     const Player next = opponent(mover);
     show_turn_panel(player_mark(next), next);
+    // A label without a name of its own announces its new text to screen readers.
     ui_->msgb->setText(QStringLiteral("Now Player%1").arg(static_cast<int>(next)));
     play_sound(turn_sound_of(next));
     state.turn = next;
@@ -61,10 +62,18 @@ void main::player_select()
         owner_.reload();
 }
 
+QString main::side_name(Player player) const
+{
+    return player == Player::Player2 && state.against_computer() ? QStringLiteral("Computer")
+                                                                 : QStringLiteral("Player%1").arg(int(player));
+}
+
 void main::show_turn_panel(const QPixmap& mark, Player player)
 {
     show_picture(ui_->playerpics, mark);
     show_picture(ui_->playerlevel, load_picture(app_file(banner_of(player))));
+    ui_->playerpics->setAccessibleName(QStringLiteral("Mark of %1").arg(side_name(player)));
+    ui_->playerlevel->setAccessibleName(QStringLiteral("Now %1").arg(side_name(player)));
 }
 
 void main::check(const QString& moves)
@@ -84,6 +93,7 @@ void main::announce_result(QLatin1StringView picture, QLatin1StringView sound, c
 {
     ui_->msgb->setVisible(false);
     show_picture(ui_->wonpic, load_picture(app_file(picture)));
+    ui_->wonpic->setAccessibleName(QStringLiteral("Result: ") + message);
     play_sound(sound);
     services_.boxes.show(message, BoxButtons::OkOnly, QStringLiteral("Game Ends."));
     state.gameover = true;
