@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStyleOption>
 #include <QTest>
 #include <QWindow>
 
@@ -49,6 +50,7 @@ private slots:
     void stores_only_what_play_confirms();
     void drag_keeps_the_grabbed_point_under_the_pointer();
     void buttons_and_captions_under_a_real_drag();
+    void every_caption_fits_its_control();
 };
 
 void TestModeWindow::window_looks_and_starts_on_the_background()
@@ -182,6 +184,33 @@ void TestModeWindow::buttons_and_captions_under_a_real_drag()
         QVERIFY(window->isVisible());
         QCOMPARE(app.folder.read("/mode.txt"), QByteArray("0\r\n"));
         delete window;
+    }
+}
+
+void TestModeWindow::every_caption_fits_its_control()
+{
+    // With the substituted faces at 96 dpi no caption is cut off (only wrapped lines must fit downwards).
+    TestApp app({{"/mode.txt", QByteArray("0\r\n")}});
+    app.choosers.show(Player::Player1);
+    app.choosers.show(Player::Player2);
+    open_mode_window(app);
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<QLabel*>(control);
+            const auto* button = qobject_cast<QAbstractButton*>(control);
+            const QString text = QString(label ? label->text() : button ? button->text() : QString()).remove('&');
+            if (text.isEmpty())
+                continue;
+            QStyleOptionButton option;
+            option.initFrom(control);
+            const auto contents
+                = qobject_cast<QRadioButton*>(control) ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents;
+            const QRect room
+                = label ? label->contentsRect() : control->style()->subElementRect(contents, &option, control);
+            const bool wrap = label && label->wordWrap();
+            const QRect needed = control->fontMetrics().boundingRect(room, wrap ? Qt::TextWordWrap : 0, text);
+            QVERIFY2(needed.width() <= room.width() && (!wrap || needed.height() <= room.height()), qPrintable(text));
+        }
     }
 }
 

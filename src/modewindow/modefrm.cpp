@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -45,7 +46,7 @@ modefrm::modefrm(Services& services, MainWindowOwner& owner, QWidget* main_windo
 {
     ui_->setupUi(this);
     apply_form_properties(this);
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);  // a dialog may be kept above its main window
     setFixedSize(size());
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -79,6 +80,16 @@ void modefrm::modefrm_load()
         ui_->Option1->setChecked(true);
     else
         ui_->Option2->setChecked(true);
+}
+
+void modefrm::showEvent(QShowEvent* event)
+{
+    // A transient window stays above its parent, even when a click on the disabled
+    // parent raises the parent. Not a child widget: the reload deletes the main window
+    // before this one has finished handing back.
+    if (main_window_)
+        windowHandle()->setTransientParent(main_window_->windowHandle());
+    QWidget::showEvent(event);
 }
 
 bool modefrm::eventFilter(QObject* watched, QEvent* event)

@@ -27,6 +27,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // A point in Picture1's coordinates, kept as the 16-bit integers it was designed with.

@@ -95,8 +95,11 @@ void install_font_substitutes()
 {
     QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
                                {QStringLiteral("Comic Neue"), QStringLiteral("Sans Serif")});
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Sans Serif"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Sans Serif"));
+    // Liberation Sans has Arial's metrics, close to those the forms were laid out with:
+    // a fallback with wider letters would cut captions off at both ends.
+    for (const char* face : {"MS Sans Serif", "Arial"})
+        QFont::insertSubstitutions(QLatin1String(face),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
 }
 
 }  // namespace trivolo
