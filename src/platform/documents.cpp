@@ -15,8 +15,7 @@ void DesktopDocuments::open(const QString& path)
     // The desktop handles a failure as it does for any file; the lines below only say
     // why nothing may have appeared.
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        qCWarning(lcTrivolo, "cannot show %s: the desktop offers no way to open documents",
-                  qUtf8Printable(path));
+        qCWarning(lcTrivolo, "cannot show %s: the desktop offers no way to open documents", qUtf8Printable(path));
     else if (!QFileInfo::exists(path))
         qCWarning(lcTrivolo, "cannot show %s: there is no such file", qUtf8Printable(path));
     else
