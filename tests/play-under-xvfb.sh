@@ -71,7 +71,6 @@ fresh=$(window 'Trivolo By Quenrix' "$main")
 check "a fresh main window comes back" test -n "$fresh"
 check "the program goes on" kill -0 "$app"
 check "the fresh board is empty" wait_for eval '! marked 7'
-press "$fresh" ctrl+n; xdotool key Right space; check "the keyboard alone marks cell 2" wait_for marked 2
 
 press "$fresh" ctrl+m  # a click on the disabled main window leaves the mode window on top
 mode=$(window 'Game Mode')
@@ -80,6 +79,7 @@ check "the mode window stays above the main window" \
   wait_for eval 'xprop -root _NET_CLIENT_LIST_STACKING | grep -q "$(printf 0x%x "${mode:-0}")\$"'
 press "$mode" alt+F4
 fresh=$(window 'Trivolo By Quenrix' "$fresh")
+press "$fresh" ctrl+n; xdotool key Right space; check "the keyboard alone marks cell 2" wait_for marked 2
 
 press "$fresh" ctrl+F2
 box=$(window 'Sound Information')
