@@ -62,7 +62,7 @@ struct DesktopSound::Worker {
     void drop_context();
     int start(std::uint32_t id, const char* property, const QByteArray& value);
     void report(std::uint32_t id, int error);
-    static void ended(ca_context*, std::uint32_t id, int error, void* self);
+    static void ended(ca_context* /*context*/, std::uint32_t id, int error, void* self);
 };
 
 void DesktopSound::Worker::run()
@@ -158,7 +158,7 @@ void DesktopSound::Worker::report(std::uint32_t id, int error)
             &owner->relay_, [sound = owner, id, error] { sound->reported(id, error); }, Qt::QueuedConnection);
 }
 
-void DesktopSound::Worker::ended(ca_context*, std::uint32_t id, int error, void* self)
+void DesktopSound::Worker::ended(ca_context* /*context*/, std::uint32_t id, int error, void* self)
 {
     // Called on canberra's own thread, at the latest while the worker destroys the context.
     static_cast<Worker*>(self)->report(id, error);
