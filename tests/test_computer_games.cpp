@@ -100,7 +100,8 @@ void TestComputerGames::every_game_against_the_computer()
             click_cells(app, next);
             clicks += next;
             next.clear();
-            const QString human = window->game().p1moves, computer = window->game().p2moves;
+            const QString human = window->game().p1moves;
+            const QString computer = window->game().p2moves;
             // One answer per click on a free cell, unless the human's own mark ended the game.
             const bool human_ended_it = holds_a_line(human) || human.size() == 5;
             QVERIFY2(computer.size() == answers + (human_ended_it ? 0 : 1), qPrintable(clicks));

@@ -142,7 +142,8 @@ void TestImageChooser::choice_is_stored_only_by_ok_data()
     QTest::addColumn<QString>("leave");           // "Command1" (OK), "Command2" (Cancel), "close"
     QTest::addColumn<QByteArray>("stored");
 
-    const Player one = Player::Player1, two = Player::Player2;
+    const Player one = Player::Player1;
+    const Player two = Player::Player2;
     const QByteArray before = kStored + "left over\r\n";
     QTest::newRow("1 OK last of several")
         << one << QStringList{"C.png", "big.png"} << "Command1" << QByteArray("big.png\r\nb.png\r\n");

@@ -15,7 +15,7 @@ constexpr int kMaxChunks = 64;
 // header lies, and taken at its word a handful of bytes would last for hours.
 constexpr quint32 kLowestRate = 1000;
 constexpr quint32 kHighestRate = 384000;
-constexpr qint64 kLongestMs = 60 * 60 * 1000;
+constexpr qint64 kLongestMs = qint64(60) * 60 * 1000;
 constexpr quint16 kPcm = 1;
 constexpr quint16 kFloat = 3;
 constexpr quint16 kExtensible = 0xFFFE;
