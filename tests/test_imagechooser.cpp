@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace trivolo;
 using namespace trivolo::test;
 
@@ -91,6 +93,7 @@ private slots:
     void choice_is_stored_only_by_ok();
     void both_choosers_keep_both_choices();
     void refused_write_keeps_the_chooser_and_its_selection();
+    void refuses_what_it_cannot_store_or_read();
 };
 
 void TestImageChooser::window_follows_its_player_data()
@@ -236,6 +239,34 @@ void TestImageChooser::refused_write_keeps_the_chooser_and_its_selection()
     QCOMPARE(list_of(window)->selectedItems().value(0)->text(), "C.png");
     ok(window);
     QCOMPARE(chooser.app.folder.read("/playerimg.txt"), QByteArray("b.png\r\nC.png\r\n"));
+}
+
+void TestImageChooser::refuses_what_it_cannot_store_or_read()
+{
+    // A name with a line break cannot be one line of playerimg.txt; a named pipe is no picture
+    // and no settings file and is never waited on; the other player's line is kept byte for byte.
+    Chooser chooser;
+    QCOMPARE(::mkfifo(qPrintable(chooser.app.folder.file("/images/pipe.png")), 0600), 0);
+    chooser.app.folder.write("/playerimg.txt", "k\xE4r.png\r\npipe.png\r\n");
+    for (const QString name : {"nl\nname.png", "cr\rname.png"})
+        QVERIFY(QImage(8, 8, QImage::Format_RGB32).save(chooser.app.folder.file("/images/" + name)));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot load picture .*/pipe\\.png: not a regular file"));
+    imgchange* window = chooser.open(Player::Player2);
+    for (const QString name : {"C.png", "nl\nname.png", "cr\rname.png"})
+        select(window, name);
+    ok(window);
+    QCOMPARE(chooser.app.folder.read("/playerimg.txt"), QByteArray("k\xE4r.png\r\nC.png\r\n"));
+    QCOMPARE(chooser.app.boxes.shown.size(), 3);
+    QCOMPARE(chooser.app.boxes.shown[1].title, "Picture Not Chosen");
+
+    // A playerimg.txt that is there but cannot be read is not written over.
+    chooser.app.folder.remove("/playerimg.txt");
+    QCOMPARE(::mkfifo(qPrintable(chooser.app.folder.file("/playerimg.txt")), 0600), 0);
+    window = chooser.open(Player::Player1);
+    select(window, "C.png");
+    ok(window);
+    QVERIFY(!QFileInfo(chooser.app.folder.file("/playerimg.txt")).isFile());
+    QCOMPARE(chooser.app.boxes.shown.last().title, "Setting Not Saved");
 }
 
 QTEST_MAIN(TestImageChooser)

@@ -75,6 +75,7 @@ void TestSettings::write_replaces_the_file_byte_for_byte()
     // A second name for the old file still shows the old contents afterwards: the new
     // contents went to a new file that took the name in one step.
     QCOMPARE(::link(qPrintable(folder.file(kFile)), qPrintable(folder.file("/old.txt"))), 0);
+    folder.write("/playerimg.txt.Xy3bZ9", "left by a write killed half way");
 
     QVERIFY(settings::write_lines(kFile, settings::read_first_two_lines(kFile)).ok);
     QCOMPARE(folder.read(kFile),
@@ -82,6 +83,7 @@ void TestSettings::write_replaces_the_file_byte_for_byte()
                         "fer.gif\r\nk\xC3\xA4"
                         "fer.gif\r\n"));
     QCOMPARE(folder.read("/old.txt"), before);
+    QCOMPARE(QDir(folder.path()).entryList({"playerimg.txt*"}, QDir::Files), QStringList{"playerimg.txt"});
 }
 
 void TestSettings::refused_write_keeps_the_old_file()

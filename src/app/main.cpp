@@ -11,8 +11,13 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <csignal>
+
 int main(int argc, char* argv[])
 {
+    // Under a file size limit a write beyond it fails with an error the program reports,
+    // instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Scale the fixed layouts exactly in proportion to the desktop's dots per inch.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);

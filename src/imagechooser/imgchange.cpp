@@ -133,6 +133,13 @@ void imgchange::File1_click()
     if (selected.isEmpty())
         return;
     const QString name = stored_image_name(selected.first()->text());
+    // playerimg.txt holds one name per line: a name with a line break cannot be stored.
+    if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r'))) {
+        services_.boxes.show(QStringLiteral("This picture's file name contains a line break, so it cannot be saved as "
+                                            "your choice. Rename the file, then choose it."),
+                             BoxButtons::OkInformation, QStringLiteral("Picture Not Chosen"));
+        return;
+    }
     // A file that is not a picture is not taken: the choice stays as it was.
     if (preview(name, true))
         own_file() = name;
@@ -142,7 +149,16 @@ void imgchange::Command1_click()
 {
     // The other player's line is taken as the file holds it now, so that a choice made
     // meanwhile in the other chooser survives.
-    const QStringList stored = read_first_two_lines(kPlayerImageFile);
+    QString unreadable;
+    const QStringList stored = read_first_two_lines(kPlayerImageFile, &unreadable);
+    // A file that is there but could not be read is left alone: writing it would lose the
+    // other player's line.
+    if (!unreadable.isEmpty()) {
+        report_write_failure(
+            services_.boxes,
+            refused_write(kPlayerImageFile, QStringLiteral("it could not be read (%1)").arg(unreadable)).error);
+        return;
+    }
     if (player_ == Player::Player1)
         p2file = stored.at(1);
     else

@@ -1,7 +1,9 @@
 #include "platform/pictures.h"
 
+#include "platform/files.h"
 #include "platform/log.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QLabel>
 
@@ -11,10 +13,16 @@ QPixmap load_picture(const QString& path)
 {
     if (path.isEmpty())
         return {};
-    QImageReader reader(path);
-    const QImage image = reader.read();
+    QFile file(path);
+    QString reason;
+    QImage image;
+    if (open_regular_file(file, reason)) {
+        QImageReader reader(&file);
+        image = reader.read();
+        reason = reader.errorString();
+    }
     if (image.isNull()) {
-        qCWarning(lcTrivolo, "cannot load picture %s: %s", qUtf8Printable(path), qUtf8Printable(reader.errorString()));
+        qCWarning(lcTrivolo, "cannot load picture %s: %s", qUtf8Printable(path), qUtf8Printable(reason));
         return {};
     }
     return QPixmap::fromImage(image);

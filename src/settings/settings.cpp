@@ -1,10 +1,15 @@
 #include "settings/settings.h"
 
+#include "platform/files.h"
 #include "platform/log.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <optional>
 
 namespace trivolo::settings {
 
@@ -39,22 +44,51 @@ QStringList first_lines(const QByteArray& text, int count)
     return lines;
 }
 
-QStringList read_lines(QLatin1StringView relative_name, int count)
+// The file's first bytes, or nothing and the reason it could not be read.
+std::optional<QByteArray> read_start(const QString& path, QString& reason)
+{
+    QFile file(path);
+    if (!open_regular_file(file, reason))
+        return std::nullopt;
+    QByteArray text = file.read(kMaxSettingsBytes);
+    if (file.error() != QFileDevice::NoError) {
+        reason = file.errorString();
+        return std::nullopt;
+    }
+    return text;
+}
+
+QStringList read_lines(QLatin1StringView relative_name, int count, QString* unreadable)
 {
     const QString path = app_file(relative_name);
-    QFile file(path);
+    QString reason;
+    const std::optional<QByteArray> text = read_start(path, reason);
     QStringList lines;
-    if (file.open(QIODevice::ReadOnly))
-        lines = first_lines(file.read(kMaxSettingsBytes), count);
-    else
-        qCWarning(lcTrivolo, "cannot read %s: %s", qUtf8Printable(path), qUtf8Printable(file.errorString()));
+    if (text) {
+        lines = first_lines(*text, count);
+    } else {
+        qCWarning(lcTrivolo, "cannot read %s: %s", qUtf8Printable(path), qUtf8Printable(reason));
+        if (unreadable && QFileInfo::exists(path))
+            *unreadable = reason;
+    }
 
-    if (file.isOpen() && lines.size() < count)
+    if (text && lines.size() < count)
         qCWarning(lcTrivolo, "%s holds fewer than %d line(s); the missing ones read as empty", qUtf8Printable(path),
                   count);
     while (lines.size() < count)
         lines.append(QString());
     return lines;
+}
+
+// A write killed half way leaves its temporary beside the file, named as QSaveFile names
+// it: the file's name, a dot and six random letters or digits.
+void remove_stale_temporaries(const QString& path)
+{
+    const QFileInfo target(path);
+    QDir folder = target.dir();
+    for (const QString& name :
+         folder.entryList({target.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::CaseSensitive))
+        folder.remove(name);
 }
 
 }  // namespace
@@ -98,17 +132,23 @@ bool is_bare_file_name(const QString& name)
 
 QString read_first_line(QLatin1StringView relative_name)
 {
-    return read_lines(relative_name, 1).first();
+    return read_lines(relative_name, 1, nullptr).first();
 }
 
-QStringList read_first_two_lines(QLatin1StringView relative_name)
+QStringList read_first_two_lines(QLatin1StringView relative_name, QString* unreadable)
 {
-    return read_lines(relative_name, 2);
+    return read_lines(relative_name, 2, unreadable);
+}
+
+WriteResult refused_write(QLatin1StringView relative_name, const QString& reason)
+{
+    return {false, QStringLiteral("Could not save %1: %2").arg(app_file(relative_name), reason)};
 }
 
 WriteResult write_lines(QLatin1StringView relative_name, const QStringList& values)
 {
     const QString path = app_file(relative_name);
+    remove_stale_temporaries(path);
     QByteArray text;
     for (const QString& value : values)
         text += value.toLatin1() + "\r\n";
@@ -122,7 +162,7 @@ WriteResult write_lines(QLatin1StringView relative_name, const QStringList& valu
         return {};
     const QString reason = file.errorString();
     file.cancelWriting();
-    return {false, QStringLiteral("Could not save %1: %2").arg(path, reason)};
+    return refused_write(relative_name, reason);
 }
 
 }  // namespace trivolo::settings

@@ -81,11 +81,13 @@ QString stored_image_name(const QString& file_name);
 bool is_bare_file_name(const QString& name);
 
 // The first line (without its line end) of a settings file. A missing, unreadable or
-// empty file reads as empty text, with a warning naming the file on standard error.
+// empty file reads as empty text, with a warning naming the file on standard error. Only a
+// regular file is read: anything else (a named pipe, a device, a folder) is unreadable at once.
 QString read_first_line(QLatin1StringView relative_name);
 
-// The first two lines of a settings file; lines the file lacks read as empty text.
-QStringList read_first_two_lines(QLatin1StringView relative_name);
+// The first two lines of a settings file; lines the file lacks read as empty text. When the
+// file is there but cannot be read, `unreadable` (if given) receives the reason.
+QStringList read_first_two_lines(QLatin1StringView relative_name, QString* unreadable = nullptr);
 
 // The outcome of a write: on failure, a message naming the file and the system's reason.
 struct WriteResult {
@@ -93,8 +95,12 @@ struct WriteResult {
     QString error;
 };
 
+// A write refused for the reason given, naming the file.
+WriteResult refused_write(QLatin1StringView relative_name, const QString& reason);
+
 // Replaces the file atomically with the values, each followed by CR LF. A refused
-// write leaves the old file as it was.
+// write leaves the old file as it was. Temporaries that earlier writes of the file left
+// behind when they were killed are removed.
 WriteResult write_lines(QLatin1StringView relative_name, const QStringList& values);
 
 }  // namespace trivolo::settings
