@@ -133,7 +133,7 @@ void TestMainWindow::start_up_follows_the_files()
     QCOMPARE(window->game().soundon, slevel == "ON");
     QCOMPARE(label_text(window, "modeshow") + " " + label_text(window, "modeshow1"), "Player1 " + second_side);
     const QRect screen = window->screen()->geometry();
-    const QSize size = window->size();
+    const QSize size = window->frameGeometry().size();  // the whole frame is centred
     QCOMPARE(window->frameGeometry().topLeft(),
              QPoint(qRound((screen.width() - size.width()) / 2.0), qRound((screen.height() - size.height()) / 2.0)));
     // No game yet: clicks on the board change nothing.
