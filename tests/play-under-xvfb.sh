@@ -46,11 +46,15 @@ cell_x() { echo $((left + 224 + ($1 - 1) % 3 * 136 + 60)); }
 cell_y() { echo $((top + height - 513 + 16 + ($1 - 1) / 3 * 136 + 60)); }
 cell_pixel() { pixel "$(cell_x "$1")" "$(cell_y "$1")"; }
 marked() { [ "$(cell_pixel "$1")" != "$empty_cell" ]; }
+centred() {  # window: its frame, title bar included, is centred on the screen within a pixel
+  local l=0 r=0 t=0 b=0; geometry "$1"; IFS=', ' read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | grep -o '[0-9, ]*$')
+  [ "$t" -gt 0 ] && [ $(((2 * (left - l) + width + l + r - 1024) ** 2 + (2 * (top - t) + height + t + b - 768) ** 2)) -le 8 ]; }
 press() { xdotool windowactivate --sync "$1" 2>/dev/null; xdotool key "$2"; }  # window, key
 
 main=$(window 'Trivolo By Quenrix')
 check "the main window opens" test -n "$main"
 [ -n "$main" ] || finish
+check "the window with its frame is centred" wait_for centred "$main"
 geometry "$main"
 empty_cell=$(cell_pixel 7)
 
@@ -71,6 +75,7 @@ fresh=$(window 'Trivolo By Quenrix' "$main")
 check "a fresh main window comes back" test -n "$fresh"
 check "the program goes on" kill -0 "$app"
 check "the fresh board is empty" wait_for eval '! marked 7'
+check "the fresh window with its frame is centred" wait_for centred "$fresh"
 
 press "$fresh" ctrl+m  # a click on the disabled main window leaves the mode window on top
 mode=$(window 'Game Mode')

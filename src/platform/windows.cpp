@@ -2,6 +2,7 @@
 
 #include "platform/log.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QPalette>
 #include <QScreen>
@@ -53,18 +54,54 @@ void apply_colours(QWidget* widget)
     widget->setPalette(palette);
 }
 
-}  // namespace
-
-void centre_on_screen(QWidget* window)
+// Centres the window's frame as far as it is known; a window larger than the screen
+// keeps its top-left corner, and so its title bar, on the available area.
+void move_to_centre(QWidget* window)
 {
     const QScreen* screen = window->screen();
     if (!screen)
         return;
     const QRect area = screen->geometry();
+    const QRect available = screen->availableGeometry();
     const QSize size = window->frameGeometry().size();
-    const float left = static_cast<float>(area.width() - size.width()) / 2.0f;
-    const float top = static_cast<float>(area.height() - size.height()) / 2.0f;
-    window->move(area.x() + qRound(left), area.y() + qRound(top));
+    const int left = area.x() + qRound((area.width() - size.width()) / 2.0);
+    const int top = area.y() + qRound((area.height() - size.height()) / 2.0);
+    window->move(qMax(left, available.left()), qMax(top, available.top()));
+}
+
+// Centres its window again once, when the window manager's frame first shows in the
+// window's geometry.
+class FrameCentring : public QObject {
+public:
+    explicit FrameCentring(QWidget* window)
+        : QObject(window)
+        , window_(window)
+    {
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const bool placed = event->type() == QEvent::Move || event->type() == QEvent::Show;
+        if (watched == window_ && placed && window_->frameGeometry() != window_->geometry()) {
+            move_to_centre(window_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
+
+}  // namespace
+
+void centre_on_screen(QWidget* window)
+{
+    move_to_centre(window);
+    // The window manager's frame is known only once it has framed the window: then
+    // the whole frame, title bar included, is centred again.
+    if (!(window->windowFlags() & Qt::FramelessWindowHint) && window->frameGeometry() == window->geometry())
+        window->installEventFilter(new FrameCentring(window));
 }
 
 void make_fixed_window(QWidget* window, bool minimisable)

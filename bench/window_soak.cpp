@@ -1,0 +1,96 @@
+// Memory per game: plays New Game, one move, Quit and Yes on the real main window with
+// silent services, many times over, and prints how much the resident size grows for
+// each main window that a fresh one replaces.
+//   QT_QPA_PLATFORM=offscreen bench_window_soak [replacements]
+#include "imagechooser/choosers.h"
+#include "mainwindow/main.h"
+#include "mainwindow/picturebox.h"
+#include "platform/windowowner.h"
+#include "settings/settings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+struct AlwaysYes : trivolo::MessageBoxService {
+    trivolo::BoxAnswer show(const QString&, trivolo::BoxButtons, const QString&) override
+    {
+        return trivolo::BoxAnswer::Yes;
+    }
+};
+struct Silence : trivolo::SoundService {
+    void play(const QString&) override { }
+};
+struct NoViewer : trivolo::DocumentService {
+    void open(const QString&) override { }
+};
+
+void copy_app_folder(const QString& to_folder)
+{
+    for (const QString source : {TRIVOLO_ASSET_DIR, TRIVOLO_SETTINGS_DIR}) {
+        QDirIterator entries(source, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (entries.hasNext()) {
+            const QString from = entries.next();
+            const QString to = to_folder + from.mid(source.size());
+            QDir().mkpath(QFileInfo(to).path());
+            QFile::copy(from, to);
+            QFile(to).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        }
+    }
+}
+
+double resident_kib()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.value(1).toDouble() * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1024.0;
+}
+
+void play_one_game(trivolo::MainWindowOwner& owner)
+{
+    QWidget* window = owner.window();
+    window->findChild<QAction*>(QStringLiteral("ngame"))->trigger();
+    emit window->findChild<trivolo::PictureBox*>(QStringLiteral("p1"))->clicked();
+    window->findChild<QAction*>(QStringLiteral("exit"))->trigger();  // answered Yes: a fresh window
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const int replacements = argc > 1 ? QByteArray(argv[1]).toInt() : 1000;
+    QTemporaryDir folder;
+    copy_app_folder(folder.path());
+    trivolo::settings::set_app_folder(folder.path());
+
+    AlwaysYes boxes;
+    Silence sound;
+    NoViewer documents;
+    trivolo::Services services{boxes, sound, documents};
+    trivolo::ImageChoosers choosers(services);
+    trivolo::MainWindowOwner owner(
+        [&](trivolo::MainWindowOwner& self) { return new trivolo::main(services, self, choosers); });
+    owner.show_first();
+    for (int warm_up = 0; warm_up < 100; ++warm_up)  // caches and pools reach their working size
+        play_one_game(owner);
+
+    const double before = resident_kib();
+    for (int game = 0; game < replacements; ++game)
+        play_one_game(owner);
+    const double growth = resident_kib() - before;
+    std::printf("%d replacements: resident size grew %.0f KiB, %.2f KiB per replacement\n", replacements, growth,
+                growth / replacements);
+    return 0;
+}
