@@ -12,21 +12,6 @@
 
 namespace trivolo::test {
 
-BoxAnswer FakeBoxes::show(const QString& prompt, BoxButtons buttons, const QString& title)
-{
-    shown.append({prompt, buttons, title});
-    if (on_show)
-        on_show(shown.last());
-    return answers.isEmpty() ? BoxAnswer::Ok : answers.takeFirst();
-}
-
-void FakeSound::play(const QString& path)
-{
-    played.append(path);
-    if (on_play)
-        on_play(path);
-}
-
 TempAppFolder::TempAppFolder()
 {
     for (const QString source : {TRIVOLO_ASSET_DIR, TRIVOLO_SETTINGS_DIR}) {
@@ -60,11 +45,6 @@ QByteArray TempAppFolder::read(const QString& relative_name) const
     return source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
 }
 
-void TempAppFolder::remove(const QString& relative_name) const
-{
-    QFile::remove(file(relative_name));
-}
-
 RefusedWrites::RefusedWrites()
 {
     rlimit limit{};
@@ -89,18 +69,6 @@ TestApp::TestApp(Files files)
     for (const auto& [name, contents] : files)
         folder.write(name, contents);
     owner.show_first();
-}
-
-TestApp::~TestApp() = default;
-
-main* TestApp::window() const
-{
-    return qobject_cast<main*>(owner.window());
-}
-
-void TestApp::settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QStringList TestApp::sounds() const

@@ -8,6 +8,8 @@
 #include "platform/windowowner.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QFile>
 #include <QLabel>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -29,30 +31,36 @@ inline char* toString(const ShownBox& box)
     return qstrdup(qPrintable(QStringLiteral("\"%1\" %2 \"%3\"").arg(box.prompt).arg(int(box.buttons)).arg(box.title)));
 }
 
-// Records every message box and answers from a script (OK once the script is used up).
-class FakeBoxes : public MessageBoxService {
-public:
-    BoxAnswer show(const QString& prompt, BoxButtons buttons, const QString& title) override;
-
+// Records every message box and answers from a script (OK once the script is used up);
+// on_show runs while the "box" is open.
+struct FakeBoxes : MessageBoxService {
+    BoxAnswer show(const QString& prompt, BoxButtons buttons, const QString& title) override
+    {
+        shown.append({prompt, buttons, title});
+        if (on_show)
+            on_show(shown.last());
+        return answers.isEmpty() ? BoxAnswer::Ok : answers.takeFirst();
+    }
     QList<ShownBox> shown;
     QList<BoxAnswer> answers;
-    std::function<void(const ShownBox&)> on_show;  // runs while the "box" is open
+    std::function<void(const ShownBox&)> on_show;
 };
 
-// Records the sounds in the order they were played.
-class FakeSound : public SoundService {
-public:
-    void play(const QString& path) override;
-
+// Records the sounds in the order they were played; on_play runs while the "sound" plays.
+struct FakeSound : SoundService {
+    void play(const QString& path) override
+    {
+        played.append(path);
+        if (on_play)
+            on_play(path);
+    }
     QStringList played;
-    std::function<void(const QString&)> on_play;  // runs while the "sound" plays
+    std::function<void(const QString&)> on_play;
 };
 
 // Records the documents asked for.
-class FakeDocuments : public DocumentService {
-public:
+struct FakeDocuments : DocumentService {
     void open(const QString& path) override { opened.append(path); }
-
     QStringList opened;
 };
 
@@ -69,7 +77,7 @@ public:
     QString file(const QString& relative_name) const { return dir_.path() + relative_name; }
     void write(const QString& relative_name, const QByteArray& contents) const;
     QByteArray read(const QString& relative_name) const;
-    void remove(const QString& relative_name) const;
+    void remove(const QString& relative_name) const { QFile::remove(file(relative_name)); }
 
 private:
     QTemporaryDir dir_;
@@ -96,12 +104,11 @@ using Files = std::initializer_list<std::pair<QString, QByteArray>>;
 // main window is open.
 struct TestApp {
     explicit TestApp(Files files = {});
-    ~TestApp();
 
-    main* window() const;
+    main* window() const { return qobject_cast<main*>(owner.window()); }
     const main::GameState& game() const { return window()->game(); }
     // Runs the deletions the last reload left pending.
-    static void settle();
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     // The sounds played, as names relative to the application folder.
     QStringList sounds() const;
 
@@ -128,11 +135,10 @@ inline void trigger(const QObject* window, const char* action_name)
 // Left clicks on the cells whose digits the text holds, in order.
 void click_cells(const TestApp& app, const QString& cells);
 
-// What a picture box shows: a null image when it shows nothing.
+// What a picture box shows (a null image when it shows nothing), and the picture a
+// file holds, converted alike for comparison.
 QImage picture_of(const QWidget* box);
 QImage cell_picture(const main* window, int cell);
-
-// The picture a file holds, converted for comparison with picture_of.
 QImage picture_file(const QString& path);
 
 }  // namespace trivolo::test
