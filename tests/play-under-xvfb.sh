@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The installed program under a real X server and window manager, driven by real input:
-# a game against the computer to its end, the window that comes back, the sound switch,
-# the guide on a desktop without a viewer for it, the window at 120 dpi, and the end of
-# the program when its window is closed.
+# The installed program (a complete application folder) under a real X server and window
+# manager, driven by real input: a game against the computer to its end, the window that
+# comes back, the mode window, the keyboard, the sound switch, the guide without a viewer,
+# the window at 120 dpi, and the end of the program when its window is closed.
 set -uo pipefail
 # shellcheck source=tests/lib.sh
 . "$(dirname "$0")/lib.sh"
@@ -17,6 +17,12 @@ cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; [ -s "$work/stderr"
 trap cleanup EXIT
 
 cmake --install "$1" --prefix "$work/app" >/dev/null || { echo "install failed"; exit 1; }
+# The install leaves a complete application folder: the program and every shipped file as shipped.
+assets=$(cd "$(dirname "$0")/../assets" && pwd)
+check "the program is installed" test -x "$work/app/trivolo"
+while IFS= read -r -d '' file; do
+  check "${file#"$assets"/*/} is installed" cmp -s "$file" "$work/app/${file#"$assets"/*/}"
+done < <(find "$assets/app" "$assets/settings" -type f -print0)
 rm -f "$work/app/menu.txt"
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &

@@ -151,18 +151,6 @@ private slots:
                  expected);
     }
 
-    // The game's own sounds are plain 16-bit PCM and short: turn sounds hold up every move.
-    void shippedSoundsAreShort()
-    {
-        const QDir sounds(TRIVOLO_ASSET_DIR "/sounds");
-        for (const QString& name : sounds.entryList({"*.wav"})) {
-            const auto info = trivolo::read_wav_info(sounds.filePath(name));
-            QVERIFY2(info && info->format == 1 && info->bits_per_sample == 16
-                         && info->duration_ms < (name.startsWith("player") ? 1000 : 2000),
-                     qPrintable(name));
-        }
-    }
-
     void noServerReturnsPromptly()
     {
         // Nothing listens there (and autospawn is off), as on a desktop without sound.
