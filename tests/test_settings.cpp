@@ -60,7 +60,7 @@ void TestSettings::missing_or_huge_files_read_safely()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot read .*/mode\\.txt"));
     QCOMPARE(settings::read_first_line(settings::kModeFile), QString());
 
-    folder.write("/sound.txt", QByteArray(8 * 1024 * 1024, 'x') + "\r\nsecond\r\n");
+    folder.write("/sound.txt", QByteArray(qsizetype{8} * 1024 * 1024, 'x') + "\r\nsecond\r\n");
     QVERIFY(settings::read_first_line(settings::kSoundFile).size() <= 4096);
 }
 
