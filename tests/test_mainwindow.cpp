@@ -32,7 +32,7 @@ QImage shown(const main* window, const char* name)
 
 QImage image_named(const QString& name)
 {
-    return picture_file(settings::image_path(name));
+    return picture_file(QFile::decodeName(settings::image_path(name)));
 }
 
 }  // namespace
