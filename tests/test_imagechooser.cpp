@@ -20,28 +20,35 @@ namespace {
 const QByteArray kStored("a.png\r\nb.png\r\n");
 
 // The program with its own images folder in place of the shipped one: pictures with a mark
-// in their top-left corner (so that a shifted or scaled preview shows), a hidden picture, a
-// folder and a file that is no picture.
+// in their top-left corner (so that a shifted or scaled preview shows), one named in Latin-1
+// bytes (not UTF-8), a hidden picture, a folder and a file that is no picture.
 struct Chooser {
     TestApp app{{{"/playerimg.txt", kStored}}};
+    QMap<QString, QImage> drawn;  // by the name the list shows
 
     Chooser()
     {
         QDir(app.folder.file("/images")).removeRecursively();
         QDir(app.folder.path()).mkpath("images/sub");
-        const QList<std::pair<QString, QSize>> pictures{{"a.png", {40, 30}},
-                                                        {"b.png", {50, 50}},
-                                                        {"C.png", {20, 20}},
-                                                        {"big.png", {300, 200}},
-                                                        {".hidden.png", {9, 9}}};
+        const QList<std::pair<QString, QSize>> pictures{{"a.png", {40, 30}},     {"b.png", {50, 50}},
+                                                        {"C.png", {20, 20}},     {"big.png", {300, 200}},
+                                                        {"käfer.png", {30, 60}}, {".hidden.png", {9, 9}}};
         for (const auto& [name, size] : pictures) {
             QImage image(size, QImage::Format_ARGB32);
             image.fill(Qt::yellow);
             QPainter(&image).fillRect(0, 0, 5, 5, Qt::black);
             image.save(app.folder.file("/images/" + name));
+            drawn[name] = image;
         }
+        ::rename(QFile::encodeName(app.folder.file("/images/käfer.png")), latin1_file());
         app.folder.write("/images/notes.txt", "not a picture\n");
     }
+
+    // Qt cannot list it, so the temporary folder would stay behind with it.
+    ~Chooser() { ::unlink(latin1_file()); }
+
+    // "käfer.png" in Latin-1.
+    QByteArray latin1_file() const { return QFile::encodeName(app.folder.file("/images/")) + "k\344fer.png"; }
 
     imgchange* open(Player player)
     {
@@ -52,7 +59,7 @@ struct Chooser {
     // The part of a picture file the preview can show: its top-left corner, unscaled.
     QImage visible_part(const QString& name, const imgchange* window) const
     {
-        const QImage whole = picture_file(app.folder.file("/images/" + name));
+        const QImage& whole = drawn[name];
         return whole.copy(
             QRect(QPoint(0, 0), child(window, "playerpic")->contentsRect().size()).intersected(whole.rect()));
     }
@@ -123,7 +130,7 @@ void TestImageChooser::window_follows_its_player()
     QStringList listed;
     for (int row = 0; row < list_of(window)->count(); ++row)
         listed << list_of(window)->item(row)->text();
-    QCOMPARE(listed, QStringList({"a.png", "b.png", "big.png", "C.png", "notes.txt"}));
+    QCOMPARE(listed, QStringList({"a.png", "b.png", "big.png", "C.png", "käfer.png", "notes.txt"}));
     QCOMPARE(picture_of(child(window, "playerpic")),
              chooser.visible_part(player == Player::Player1 ? "a.png" : "b.png", window));
 
@@ -155,6 +162,7 @@ void TestImageChooser::choice_is_stored_only_by_ok_data()
     // A file that is no picture is not taken; the picture before it still is.
     QTest::newRow("1 OK picture, no picture")
         << one << QStringList{"C.png", "notes.txt"} << "Command1" << QByteArray("C.png\r\nb.png\r\n");
+    QTest::newRow("1 OK Latin-1 name") << one << QStringList{"käfer.png"} << "Command1" << QByteArray("k\344fer.png\r\nb.png\r\n");
     QTest::newRow("1 Cancel") << one << QStringList{"big.png"} << "Command2" << before;
     QTest::newRow("2 closed") << two << QStringList{"big.png"} << "close" << before;
     // clang-format on
@@ -190,6 +198,10 @@ void TestImageChooser::choice_is_stored_only_by_ok()
     const QList<ShownBox> confirmed{
         {who + " Image Changed. It Will Be Activated From Next Game", BoxButtons::OkOnly, "Image Change Confirmation"}};
     QCOMPARE(chooser.app.boxes.shown, leave == "Command1" ? confirmed : QList<ShownBox>{});
+    // The next game shows Player1's mark as stored.
+    trigger(chooser.app.window(), "ngame");
+    QCOMPARE(picture_of(child(chooser.app.window(), "playerpics")),
+             chooser.drawn[QString::fromLatin1(stored.first(stored.indexOf('\r')))]);
 }
 
 void TestImageChooser::both_choosers_keep_both_choices()

@@ -1,6 +1,7 @@
 // The picture chooser windows of the two players.
 #include "imagechooser/imgchange.h"
 
+#include "platform/files.h"
 #include "platform/messageboxes.h"
 #include "platform/pictures.h"
 #include "platform/windows.h"
@@ -102,7 +103,9 @@ void imgchange::imgchange_load()
 
     // A missing folder simply lists nothing.
     const QDir images(app_file(kImagesFolder));
-    ui_->File1->addItems(images.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+    // Each entry keeps the file's name as the system stores it: only those bytes open the file.
+    for (const QByteArray& name : visible_file_names(images.path()))
+        (new QListWidgetItem(readable_file_name(name), ui_->File1))->setData(Qt::UserRole, name);
 
     const QStringList names = read_first_two_lines(kPlayerImageFile);
     p1file = names.at(0);
@@ -132,7 +135,7 @@ void imgchange::File1_click()
     const QList<QListWidgetItem*> selected = ui_->File1->selectedItems();
     if (selected.isEmpty())
         return;
-    const QString name = stored_image_name(selected.first()->text());
+    const QString name = stored_image_name(selected.first()->data(Qt::UserRole).toByteArray());
     // playerimg.txt holds one name per line: a name with a line break cannot be stored.
     if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r'))) {
         services_.boxes.show(QStringLiteral("This picture's file name contains a line break, so it cannot be saved as "

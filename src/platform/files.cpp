@@ -2,16 +2,20 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <utility>
+
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace trivolo {
 
-bool open_regular_file(QFile& file, QString& reason)
+bool open_regular_file(QFile& file, const QByteArray& path, QString& reason)
 {
     // Without O_NONBLOCK, opening a named pipe waits for a writer; a regular file ignores it.
-    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         reason = qt_error_string(errno);
         return false;
@@ -26,6 +30,31 @@ bool open_regular_file(QFile& file, QString& reason)
     }
     ::close(fd);
     return false;
+}
+
+QList<QByteArray> visible_file_names(const QString& folder)
+{
+    QList<QByteArray> names;
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        struct stat info { };
+        // Hidden names begin with a dot, as "." and ".." do; stat follows links.
+        if (entry->d_name[0] != '.' && ::fstatat(::dirfd(dir), entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode))
+            names.append(QByteArray(entry->d_name));
+    }
+    ::closedir(dir);
+    // The bytes break ties between names that read alike, so the order never depends on the folder's.
+    std::ranges::sort(names, {},
+                      [](const QByteArray& name) { return std::pair(readable_file_name(name).toLower(), name); });
+    return names;
+}
+
+QString readable_file_name(const QByteArray& name)
+{
+    const QString decoded = QFile::decodeName(name);
+    return QFile::encodeName(decoded) == name ? decoded : QString::fromLatin1(name);
 }
 
 }  // namespace trivolo

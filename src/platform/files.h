@@ -1,15 +1,30 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 class QFile;
 
 namespace trivolo {
 
-// Opens the file (named by its file name) for reading, if it is a regular file. Anything
+// File names are handled as the system stores them, as bytes: a name that is not in the
+// platform's file name encoding (Latin-1 bytes on a UTF-8 system) cannot be turned into text
+// and back, and Qt's own file functions cannot open or even list such a file.
+
+// Opens the file at the path for reading into `file`, if it is a regular file. Anything
 // else (a named pipe, a device, a socket, a folder) is refused at once, as a missing file
 // is, so that reading never waits for a writer that will not come. On failure, `reason`
 // says why.
-bool open_regular_file(QFile& file, QString& reason);
+bool open_regular_file(QFile& file, const QByteArray& path, QString& reason);
+
+// The names of the visible regular files in the folder (links to them included; no hidden
+// files, no folders), sorted by their readable names, ignoring case. A folder that cannot
+// be read has none.
+QList<QByteArray> visible_file_names(const QString& folder);
+
+// A file name as text: decoded as the platform decodes file names or, when the bytes are
+// not in that encoding, one byte to one character (Latin-1).
+QString readable_file_name(const QByteArray& name);
 
 }  // namespace trivolo

@@ -9,23 +9,31 @@
 
 namespace trivolo {
 
-QPixmap load_picture(const QString& path)
+QPixmap load_picture(const QByteArray& path)
 {
     if (path.isEmpty())
         return {};
-    QFile file(path);
+    // Named, so that the reader can tell the format by the name's suffix when the contents
+    // do not show it.
+    QFile file(QFile::decodeName(path));
     QString reason;
     QImage image;
-    if (open_regular_file(file, reason)) {
+    if (open_regular_file(file, path, reason)) {
         QImageReader reader(&file);
         image = reader.read();
         reason = reader.errorString();
     }
     if (image.isNull()) {
-        qCWarning(lcTrivolo, "cannot load picture %s: %s", qUtf8Printable(path), qUtf8Printable(reason));
+        qCWarning(lcTrivolo, "cannot load picture %s: %s", qUtf8Printable(readable_file_name(path)),
+                  qUtf8Printable(reason));
         return {};
     }
     return QPixmap::fromImage(image);
+}
+
+QPixmap load_picture(const QString& path)
+{
+    return load_picture(QFile::encodeName(path));
 }
 
 void show_picture(QLabel* box, const QPixmap& picture)

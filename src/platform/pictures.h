@@ -7,8 +7,12 @@ class QLabel;
 
 namespace trivolo {
 
-// Loads a picture file. An empty path gives no picture; a file that is missing or
-// not a picture also gives none, with a warning naming it on standard error.
+// Loads a picture file, named by the bytes the system stores its path as. An empty path
+// gives no picture; a file that is missing or not a picture also gives none, with a
+// warning naming it on standard error.
+QPixmap load_picture(const QByteArray& path);
+
+// The same for a path in text, encoded as the platform encodes file names.
 QPixmap load_picture(const QString& path);
 
 // Shows the picture in a picture box and paints it at once, so that it is on the

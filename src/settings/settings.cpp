@@ -48,7 +48,7 @@ QStringList first_lines(const QByteArray& text, int count)
 std::optional<QByteArray> read_start(const QString& path, QString& reason)
 {
     QFile file(path);
-    if (!open_regular_file(file, reason))
+    if (!open_regular_file(file, QFile::encodeName(path), reason))
         return std::nullopt;
     QByteArray text = file.read(kMaxSettingsBytes);
     if (file.error() != QFileDevice::NoError) {
@@ -109,19 +109,22 @@ QString app_file(QLatin1StringView relative_name)
     return app_folder() + relative_name;
 }
 
-QString image_path(const QString& stored_name)
+QByteArray image_path(const QString& stored_name)
 {
-    const QString file_name = QFile::decodeName(stored_name.toLatin1());
-    if (!is_bare_file_name(file_name)) {
-        qCWarning(lcTrivolo, "\"%s\" is not a picture name inside the images folder", qUtf8Printable(file_name));
+    // One character of the line is one byte of the name, so the checks for separators
+    // and dots hold for the bytes in any encoding.
+    const QByteArray file_name = stored_name.toLatin1();
+    if (!is_bare_file_name(stored_name)) {
+        qCWarning(lcTrivolo, "\"%s\" is not a picture name inside the images folder",
+                  qUtf8Printable(readable_file_name(file_name)));
         return {};
     }
-    return app_file(kImagesFolder) + QLatin1Char('/') + file_name;
+    return QFile::encodeName(app_file(kImagesFolder)) + '/' + file_name;
 }
 
-QString stored_image_name(const QString& file_name)
+QString stored_image_name(const QByteArray& file_name)
 {
-    return QString::fromLatin1(QFile::encodeName(file_name));
+    return QString::fromLatin1(file_name);
 }
 
 bool is_bare_file_name(const QString& name)

@@ -68,14 +68,14 @@ void set_app_folder(const QString& folder);
 // The application folder's path followed directly by the relative name.
 QString app_file(QLatin1StringView relative_name);
 
-// The path of a player's mark picture, named by a line of playerimg.txt: the line
-// is turned into a file name as the platform encodes file names. A name that is not
-// a bare file name inside the images folder (empty, with a separator, "." or "..")
-// gives an empty path, with a warning.
-QString image_path(const QString& stored_name);
+// The path of a player's mark picture, named by a line of playerimg.txt, as the bytes the
+// system stores it as: the line's bytes are the file's name, in whatever encoding it was
+// written. A name that is not a bare file name inside the images folder (empty, with a
+// separator, "." or "..") gives an empty path, with a warning.
+QByteArray image_path(const QString& stored_name);
 
-// A file name as playerimg.txt stores it: the platform's bytes for the name.
-QString stored_image_name(const QString& file_name);
+// A file name, as the system stores it, as playerimg.txt stores it: the same bytes.
+QString stored_image_name(const QByteArray& file_name);
 
 // True for a plain file name that stays inside its folder: no separator, not "." or "..".
 bool is_bare_file_name(const QString& name);
