@@ -43,7 +43,7 @@ XDG_DATA_HOME="$work/share" XDG_DATA_DIRS="$work/share" XDG_CONFIG_HOME="$work/s
 app=$!
 pids+=("$app")
 
-# The visible window with this exact title, other than the one given, waiting up to ten seconds.
+# The visible window with this exact title, other than the one given, once it shows.
 window() { wait_for eval "xdotool search --onlyvisible --name '^$1\$' 2>/dev/null | grep -vx '${2:-none}' | head -n1 | grep ." | head -n1; }
 geometry() { eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "left=" $4} /Absolute upper-left Y/ {print "top=" $4}
                                             /Width:/ {print "width=" $2} /Height:/ {print "height=" $2}')"; }
