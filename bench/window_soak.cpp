@@ -1,6 +1,8 @@
 // Memory per game: plays New Game, one move, Quit and Yes on the real main window with
 // silent services, many times over, and prints how much the resident size grows for
-// each main window that a fresh one replaces.
+// each main window that a fresh one replaces. The resident size also moves with the
+// allocator's free pages; the heap in use and the count of live widgets show whether
+// anything is really kept.
 //   QT_QPA_PLATFORM=offscreen bench_window_soak [replacements]
 #include "imagechooser/choosers.h"
 #include "mainwindow/main.h"
@@ -15,6 +17,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <malloc.h>
 #include <unistd.h>
 
 namespace {
@@ -55,6 +58,12 @@ double resident_kib()
     return fields.value(1).toDouble() * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1024.0;
 }
 
+// What the program holds on the heap, without the allocator's free pages and pieces.
+double heap_in_use_kib()
+{
+    return static_cast<double>(mallinfo2().uordblks) / 1024.0;
+}
+
 void play_one_game(trivolo::MainWindowOwner& owner)
 {
     QWidget* window = owner.window();
@@ -87,10 +96,15 @@ int main(int argc, char* argv[])
         play_one_game(owner);
 
     const double before = resident_kib();
+    const double heap_before = heap_in_use_kib();
+    const qsizetype widgets_before = QApplication::allWidgets().size();
     for (int game = 0; game < replacements; ++game)
         play_one_game(owner);
     const double growth = resident_kib() - before;
+    const double heap_growth = heap_in_use_kib() - heap_before;
     std::printf("%d replacements: resident size grew %.0f KiB, %.2f KiB per replacement\n", replacements, growth,
                 growth / replacements);
+    std::printf("heap in use grew %.0f KiB, %.2f KiB per replacement; %lld widgets more\n", heap_growth,
+                heap_growth / replacements, static_cast<long long>(QApplication::allWidgets().size() - widgets_before));
     return 0;
 }
