@@ -6,7 +6,7 @@
 set -uo pipefail
 # shellcheck source=tests/lib.sh
 . "$(dirname "$0")/lib.sh"
-for tool in Xvfb openbox xdotool xwininfo xprop import; do
+for tool in Xvfb openbox xdotool xwininfo xprop import dbus-daemon; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 
@@ -100,6 +100,19 @@ check "Sound Off is remembered" wait_for same_bytes "$work/app/sound.txt" 'False
 
 xdotool key ctrl+h
 check "Guide without a viewer names Help.CHM on stderr" wait_for grep -q '^trivolo: cannot show .*/Help.CHM: no viewer' "$work/stderr"
+
+# What a screen reader hears of a game from the keys alone: a private session bus starts the accessibility bus
+# on demand (in a runtime folder of its own, apart from other tests); the reader lists the cells' names.
+bus=$(mkdir -m 700 "$work/run" && XDG_RUNTIME_DIR="$work/run" dbus-daemon --session --fork --print-address=1 --print-pid=1)
+pids+=("${bus#*$'\n'}")
+on_bus=(env DBUS_SESSION_BUS_ADDRESS="${bus%$'\n'*}" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1)
+heard() { "${on_bus[@]}" /usr/bin/python3 "$(dirname "$0")/read-cells.py" | awk '/: empty$/ {n++; next} {printf "%s|", $0} END {print n + 0, "empty"}'; }
+"${on_bus[@]}" "$work/app/trivolo" 2>>"$work/stderr" &
+read_aloud=$!
+press "$(window 'Trivolo By Quenrix' "$fresh")" ctrl+n; xdotool key 1
+check "a screen reader hears digit 1 and the computer's answer" \
+  wait_for eval '[ "$(heard 2>/dev/null)" = "Cell 1, top left: Player1|Cell 5, centre: Computer|7 empty" ]'
+kill "$read_aloud"; wait "$read_aloud" 2>/dev/null  # gone before the next window is looked for
 
 # On a desktop at 120 dpi the whole window grows by a quarter, one-pixel grid lines included;
 # under a file size limit that refuses every write the program still starts.

@@ -33,6 +33,7 @@ private slots:
                 QPointer<trivolo::main> window = app.window();
                 play(app, "123456789", input);  // no game yet: nothing happens, as the clicks show
                 trigger(window, "ngame");
+                QTest::keySequence(window->focusWidget(), QKeySequence("Ctrl+9, Alt+9, Meta+9"));  // no marks
                 play(app, cells, input);
                 outcomes << (app.sounds() << app.boxes.shown.value(0).prompt);
                 for (QLabel* box : window->findChildren<QLabel*>())  // the cells, the side panel, the result
