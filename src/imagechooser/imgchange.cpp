@@ -101,7 +101,7 @@ void imgchange::imgchange_load()
     centre_on_screen(this);
 
     // A missing folder simply lists nothing.
-    const QDir images(app_file(kImagesFolder));
+    const QDir images(data_file(kImagesFolder));
     ui_->File1->addItems(images.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
 
     const QStringList names = read_first_two_lines(kPlayerImageFile);

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <optional>
 
@@ -23,6 +24,37 @@ QString& folder_override()
 {
     static QString folder;
     return folder;
+}
+
+// The player's own data folder, when the application folder cannot be written.
+QString& user_data_folder()
+{
+    static QString folder;
+    return folder;
+}
+
+// The settings files and pictures a player may change, as the installation ships them.
+QStringList installed_data_files()
+{
+    QStringList names{kSoundFile, kModeFile, kPlayerImageFile, kMenuFile};
+    for (const QString& image : QDir(app_file(kImagesFolder)).entryList(QDir::Files))
+        names.append(QString(kImagesFolder) + QLatin1Char('/') + image);
+    return names;
+}
+
+// Copies each installed data file the folder lacks, as a file the player can change.
+void complete_from_installation(const QString& folder)
+{
+    for (const QString& name : installed_data_files()) {
+        const QString source = app_folder() + name;
+        const QString target = folder + name;
+        if (QFileInfo::exists(target) || !QFileInfo::exists(source))
+            continue;
+        if (QFile::copy(source, target))
+            QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+        else
+            qCWarning(lcTrivolo, "cannot copy %s to %s", qUtf8Printable(source), qUtf8Printable(target));
+    }
 }
 
 // Splits off up to `count` lines; a line ends at LF (a CR before it is dropped) or at
@@ -60,7 +92,7 @@ std::optional<QByteArray> read_start(const QString& path, QString& reason)
 
 QStringList read_lines(QLatin1StringView relative_name, int count, QString* unreadable)
 {
-    const QString path = app_file(relative_name);
+    const QString path = data_file(relative_name);
     QString reason;
     const std::optional<QByteArray> text = read_start(path, reason);
     QStringList lines;
@@ -102,11 +134,37 @@ QString app_folder()
 void set_app_folder(const QString& folder)
 {
     folder_override() = folder;
+    user_data_folder().clear();
 }
 
 QString app_file(QLatin1StringView relative_name)
 {
     return app_folder() + relative_name;
+}
+
+QString data_file(QLatin1StringView relative_name)
+{
+    const QString& user_folder = user_data_folder();
+    return (user_folder.isEmpty() ? app_folder() : user_folder) + relative_name;
+}
+
+bool can_write_in(const QString& folder)
+{
+    QTemporaryFile probe(folder + QStringLiteral("/.write-test-XXXXXX"));
+    return probe.open() && probe.write("x", 1) == 1 && probe.flush();
+}
+
+void choose_data_folder(const QString& user_folder, bool app_folder_writable)
+{
+    if (app_folder_writable)
+        return;
+    if (user_folder.isEmpty() || !QDir().mkpath(user_folder + kImagesFolder)) {
+        qCWarning(lcTrivolo, "cannot make %s; settings are read from %s and cannot be saved",
+                  qUtf8Printable(user_folder), qUtf8Printable(app_folder()));
+        return;
+    }
+    complete_from_installation(user_folder);
+    user_data_folder() = user_folder;
 }
 
 QString image_path(const QString& stored_name)
@@ -116,7 +174,7 @@ QString image_path(const QString& stored_name)
         qCWarning(lcTrivolo, "\"%s\" is not a picture name inside the images folder", qUtf8Printable(file_name));
         return {};
     }
-    return app_file(kImagesFolder) + QLatin1Char('/') + file_name;
+    return data_file(kImagesFolder) + QLatin1Char('/') + file_name;
 }
 
 QString stored_image_name(const QString& file_name)
@@ -142,12 +200,12 @@ QStringList read_first_two_lines(QLatin1StringView relative_name, QString* unrea
 
 WriteResult refused_write(QLatin1StringView relative_name, const QString& reason)
 {
-    return {false, QStringLiteral("Could not save %1: %2").arg(app_file(relative_name), reason)};
+    return {false, QStringLiteral("Could not save %1: %2").arg(data_file(relative_name), reason)};
 }
 
 WriteResult write_lines(QLatin1StringView relative_name, const QStringList& values)
 {
-    const QString path = app_file(relative_name);
+    const QString path = data_file(relative_name);
     remove_stale_temporaries(path);
     QByteArray text;
     for (const QString& value : values)
