@@ -137,8 +137,10 @@ void TestSettings::read_only_folder_keeps_settings_per_user()
     {
         RefusedWrites read_only;
         writable = settings::can_write_in(folder.path());
+        settings::choose_data_folder(folder.file("/full"), writable);  // a player's folder left incomplete is not used
     }
     QVERIFY(!writable);
+    QCOMPARE(settings::data_file(settings::kModeFile), folder.file("/mode.txt"));
     settings::choose_data_folder(folder.file("/user"), writable);
     QCOMPARE(folder.read("/user/mode.txt") + folder.read("/user/sound.txt"), QByteArray("1\r\ntrue\r\n"));
     QCOMPARE(QDir(folder.file("/user/images")).entryList(QDir::Files),

@@ -42,19 +42,22 @@ QStringList installed_data_files()
     return names;
 }
 
-// Copies each installed data file the folder lacks, as a file the player can change.
-void complete_from_installation(const QString& folder)
+// Copies each installed data file the folder lacks, as a file the player can change. False,
+// with a warning, when a copy fails.
+bool complete_from_installation(const QString& folder)
 {
     for (const QString& name : installed_data_files()) {
         const QString source = app_folder() + name;
         const QString target = folder + name;
         if (QFileInfo::exists(target) || !QFileInfo::exists(source))
             continue;
-        if (QFile::copy(source, target))
-            QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
-        else
+        if (!QFile::copy(source, target)) {
             qCWarning(lcTrivolo, "cannot copy %s to %s", qUtf8Printable(source), qUtf8Printable(target));
+            return false;
+        }
+        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
     }
+    return true;
 }
 
 // Splits off up to `count` lines; a line ends at LF (a CR before it is dropped) or at
@@ -158,12 +161,13 @@ void choose_data_folder(const QString& user_folder, bool app_folder_writable)
 {
     if (app_folder_writable)
         return;
-    if (user_folder.isEmpty() || !QDir().mkpath(user_folder + kImagesFolder)) {
-        qCWarning(lcTrivolo, "cannot make %s; settings are read from %s and cannot be saved",
+    // A player's folder that cannot be made complete would lose the installed settings.
+    if (user_folder.isEmpty() || !QDir().mkpath(user_folder + kImagesFolder)
+        || !complete_from_installation(user_folder)) {
+        qCWarning(lcTrivolo, "cannot prepare \"%s\"; settings are read from %s and cannot be saved",
                   qUtf8Printable(user_folder), qUtf8Printable(app_folder()));
         return;
     }
-    complete_from_installation(user_folder);
     user_data_folder() = user_folder;
 }
 

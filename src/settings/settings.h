@@ -79,8 +79,8 @@ bool can_write_in(const QString& folder);
 
 // Chosen once at start-up: when the application folder cannot be written, the data folder is
 // `user_folder`, made if need be and completed from the application folder's settings files and
-// images/ (a file already there is never overwritten). A user folder that cannot be made leaves
-// the data folder at the application folder, with a warning.
+// images/ (a file already there is never overwritten). A user folder that cannot be made or
+// completed leaves the data folder at the application folder, with a warning.
 void choose_data_folder(const QString& user_folder, bool app_folder_writable = can_write_in(app_folder()));
 
 // The path of a player's mark picture, named by a line of playerimg.txt: the line
