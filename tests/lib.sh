@@ -11,13 +11,10 @@ wait_for() { local _; for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done;
 same_bytes() { cmp -s "$1" <(printf '%b' "$2"); }  # file, contents with backslash escapes
 needs() { local tool; for tool; do command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }; done; }
 
-# An X server and a window manager for the rest of the script (their ids added to pids), DISPLAY set.
-start_desktop() {  # a folder for the display number
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$1/display" 2>/dev/null &
-  pids+=("$!")
+start_desktop() {  # folder: an X server and a window manager for the rest of the script (in pids), DISPLAY set
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$1/display" 2>/dev/null & pids+=("$!")
   wait_for test -s "$1/display" && DISPLAY=":$(head -n1 "$1/display")" && export DISPLAY
-  openbox >/dev/null 2>&1 &
-  pids+=("$!")
+  openbox >/dev/null 2>&1 & pids+=("$!")
   # A window mapped while the window manager is still starting can stay unmapped.
   wait_for eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window'
 }
