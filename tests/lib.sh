@@ -20,4 +20,5 @@ start_desktop() {  # folder: an X server and a window manager for the rest of th
 }
 # The visible window with this exact title, other than the one given, waiting up to ten seconds.
 window() { wait_for eval "xdotool search --onlyvisible --name '^$1\$' 2>/dev/null | grep -vx '${2:-none}' | head -n1 | grep ." | head -n1; }
-press() { xdotool windowactivate --sync "$1" 2>/dev/null; xdotool key "$2"; }  # window, key
+press() {  # window, keys: sent once the program has taken the focus, which comes after the window is active
+  xdotool windowactivate --sync "$1" 2>/dev/null && wait_for eval "[ \"\$(xdotool getwindowfocus)\" = '$1' ]"; xdotool key "${@:2}"; }

@@ -15,10 +15,9 @@ start_desktop "$work" && play
 main=$(window 'Trivolo By Quenrix')
 press "$main" ctrl+F2 && press "$(window 'Sound Information')" Return
 check "Sound Off is saved for the player" wait_for same_bytes "$data/sound.txt" 'False\r\n'
-press "$main" F1 && xdotool key Down Down Tab Tab space && press "$(window 'Image Change Confirmation')" Return
+press "$main" F1 && press "$(window 'Change Player1 Image.*')" Down Down Tab Tab space && press "$(window 'Image Change Confirmation')" Return
 check "the chosen picture is saved for the player" wait_for same_bytes "$data/playerimg.txt" 'ring.gif\r\nring.gif\r\n'
 press "$main" alt+F4 && wait_for eval "! kill -0 ${pids[-1]} 2>/dev/null"
-sound=$(stat -c %i "$data/sound.txt") && play  # a write would put a new file in its place
-press "$(window 'Trivolo By Quenrix')" ctrl+F2
+sound=$(stat -c %i "$data/sound.txt") && play && press "$(window 'Trivolo By Quenrix')" ctrl+F2  # a write: a new file
 check "the next start reads the player's sound setting" test -n "$(window 'Sound Information')" -a "$(stat -c %i "$data/sound.txt")" = "$sound"
 finish
