@@ -5,9 +5,7 @@ set -uo pipefail
 # shellcheck source=tests/lib.sh
 . "$(dirname "$0")/lib.sh"
 build=$1 source=$2 id=example.quenrix.trivolo
-for tool in dpkg-shlibdeps desktop-file-validate appstreamcli lintian file; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+needs dpkg-shlibdeps desktop-file-validate appstreamcli lintian file
 rm -rf "$build/package"
 cpack --config "$build/CPackConfig.cmake" -B "$build/package" >/dev/null || { echo "cpack failed"; exit 1; }
 deb=$(echo "$build"/package/trivolo_*.deb) root=$build/package/root

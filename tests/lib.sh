@@ -1,6 +1,6 @@
 # shellcheck shell=bash
-# Shared by the shell tests: counting checks and waiting for conditions.
-passed=0 failed=0
+# Shared by the shell tests: counting checks, waiting for conditions, a desktop to play on.
+passed=0 failed=0 pids=()
 check() {  # description, command...
   local what=$1; shift
   if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL: $what"; fi
@@ -9,3 +9,16 @@ finish() { echo "$passed passed, $failed failed"; [ "$failed" -eq 0 ]; exit; }
 # Runs the command until it succeeds, for up to thirty seconds (a loaded machine is slow).
 wait_for() { local _; for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done; return 1; }
 same_bytes() { cmp -s "$1" <(printf '%b' "$2"); }  # file, contents with backslash escapes
+needs() { local tool; for tool; do command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }; done; }
+
+start_desktop() {  # folder: an X server and a window manager for the rest of the script (in pids), DISPLAY set
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$1/display" 2>/dev/null & pids+=("$!")
+  wait_for test -s "$1/display" && DISPLAY=":$(head -n1 "$1/display")" && export DISPLAY
+  openbox >/dev/null 2>&1 & pids+=("$!")
+  # A window mapped while the window manager is still starting can stay unmapped.
+  wait_for eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window'
+}
+# The visible window with this exact title, other than the one given, once it shows.
+window() { wait_for eval "xdotool search --onlyvisible --name '^$1\$' 2>/dev/null | grep -vx '${2:-none}' | head -n1 | grep ." | head -n1; }
+press() {  # window, keys: sent once the program has taken the focus, which comes after the window is active
+  xdotool windowactivate --sync "$1" 2>/dev/null && wait_for eval "[ \"\$(xdotool getwindowfocus)\" = '$1' ]"; xdotool key "${@:2}"; }

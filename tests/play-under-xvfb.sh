@@ -6,12 +6,9 @@
 set -uo pipefail
 # shellcheck source=tests/lib.sh
 . "$(dirname "$0")/lib.sh"
-for tool in Xvfb openbox xdotool xwininfo xprop import dbus-daemon; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+needs Xvfb openbox xdotool xwininfo xprop import dbus-daemon
 
 work=$(mktemp -d)
-pids=()
 left=0 top=0 width=0 height=0  # set by geometry
 cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; [ -s "$work/stderr" ] && sed "s/^/trivolo: /" "$work/stderr"; rm -rf "$work"; }
 trap cleanup EXIT
@@ -25,15 +22,7 @@ while IFS= read -r -d '' file; do
 done < <(find "$assets/app" "$assets/settings" -type f -print0)
 rm -f "$work/app/menu.txt"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=("$!")
-wait_for test -s "$work/display"
-DISPLAY=":$(head -n1 "$work/display")"
-export DISPLAY
-openbox >/dev/null 2>&1 &
-pids+=("$!")
-# A window mapped while the window manager is still starting can stay unmapped.
-wait_for eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window'
+start_desktop "$work"
 export PULSE_SERVER="unix:$work/no-server"  # no sound server here: the game goes on silently
 # Nor a viewer for the guide: the file types are known, but no application is set up.
 mkdir -p "$work/share" && ln -s /usr/share/mime "$work/share/mime"
@@ -43,8 +32,6 @@ XDG_DATA_HOME="$work/share" XDG_DATA_DIRS="$work/share" XDG_CONFIG_HOME="$work/s
 app=$!
 pids+=("$app")
 
-# The visible window with this exact title, other than the one given, once it shows.
-window() { wait_for eval "xdotool search --onlyvisible --name '^$1\$' 2>/dev/null | grep -vx '${2:-none}' | head -n1 | grep ." | head -n1; }
 geometry() { eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "left=" $4} /Absolute upper-left Y/ {print "top=" $4}
                                             /Width:/ {print "width=" $2} /Height:/ {print "height=" $2}')"; }
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n1 | awk '{print $3}'; }
@@ -55,7 +42,6 @@ marked() { [ "$(cell_pixel "$1")" != "$empty_cell" ]; }
 centred() {  # window: its frame, title bar included, is centred on the screen within a pixel
   local l=0 r=0 t=0 b=0; geometry "$1"; IFS=', ' read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | grep -o '[0-9, ]*$')
   [ "$t" -gt 0 ] && [ $(((2 * (left - l) + width + l + r - 1024) ** 2 + (2 * (top - t) + height + t + b - 768) ** 2)) -le 8 ]; }
-press() { xdotool windowactivate --sync "$1" 2>/dev/null; xdotool key "$2"; }  # window, key
 
 main=$(window 'Trivolo By Quenrix')
 check "the main window opens" test -n "$main"

@@ -8,6 +8,8 @@
 
 #include <unistd.h>
 
+#include <optional>
+
 using namespace trivolo;
 using namespace trivolo::test;
 
@@ -24,6 +26,7 @@ private slots:
     void refused_write_keeps_the_old_file();
     void image_names_stay_inside_the_images_folder_data();
     void image_names_stay_inside_the_images_folder();
+    void read_only_folder_keeps_settings_per_user();
 };
 
 void TestSettings::reads_lines_up_to_their_end_data()
@@ -127,6 +130,26 @@ void TestSettings::image_names_stay_inside_the_images_folder()
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not a picture name"));
     QCOMPARE(settings::image_path(name),
              bare ? QFile::encodeName(folder.file("/images/")) + name.toLatin1() : QByteArray());
+}
+
+void TestSettings::read_only_folder_keeps_settings_per_user()
+{
+    TempAppFolder folder;
+    QDir(folder.path()).mkdir("user");
+    folder.write("/user/mode.txt", "1\r\n");  // the player's own choice, made earlier
+    std::optional<RefusedWrites> read_only(std::in_place);
+    const bool writable = settings::can_write_in(folder.path());
+    settings::choose_data_folder(folder.file("/full"), writable);  // a player's folder left incomplete is not used
+    read_only.reset();
+    QVERIFY(!writable && settings::data_file(settings::kModeFile) == folder.file("/mode.txt"));
+
+    settings::choose_data_folder(folder.file("/user"), writable);
+    QCOMPARE(folder.read("/user/mode.txt") + folder.read("/user/sound.txt"), QByteArray("1\r\ntrue\r\n"));
+    QCOMPARE(QDir(folder.file("/user/images")).entryList(QDir::Files),
+             QDir(folder.file("/images")).entryList(QDir::Files));
+    QCOMPARE(settings::image_path("ring.gif"), folder.file("/user/images/ring.gif"));
+    QVERIFY(settings::write_lines(settings::kSoundFile, {settings::kSoundOff}).ok);
+    QCOMPARE(folder.read("/user/sound.txt") + folder.read("/sound.txt"), QByteArray("False\r\ntrue\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

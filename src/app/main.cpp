@@ -7,9 +7,11 @@
 #include "platform/messageboxes.h"
 #include "platform/windowowner.h"
 #include "platform/windows.h"
+#include "settings/settings.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QStandardPaths>
 
 #include <csignal>
 
@@ -22,6 +24,9 @@ int main(int argc, char* argv[])
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trivolo"));
+    // An installed game's folder belongs to root: each player then keeps their settings and
+    // pictures in a folder of their own, under the name just set.
+    trivolo::settings::choose_data_folder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     // The name the desktop entry and the window manager know the program by.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quenrix.trivolo"));
     QIcon icon(QStringLiteral(":/builtin/trivolo.ico"));

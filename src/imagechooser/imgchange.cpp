@@ -102,7 +102,7 @@ void imgchange::imgchange_load()
     centre_on_screen(this);
 
     // A missing folder simply lists nothing.
-    const QDir images(app_file(kImagesFolder));
+    const QDir images(data_file(kImagesFolder));
     // Each entry keeps the file's name as the system stores it: only those bytes open the file.
     for (const QByteArray& name : visible_file_names(images.path()))
         (new QListWidgetItem(readable_file_name(name), ui_->File1))->setData(Qt::UserRole, name);

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <optional>
 
@@ -23,6 +24,40 @@ QString& folder_override()
 {
     static QString folder;
     return folder;
+}
+
+// The player's own data folder, when the application folder cannot be written.
+QString& user_data_folder()
+{
+    static QString folder;
+    return folder;
+}
+
+// The settings files and pictures a player may change, as the installation ships them.
+QStringList installed_data_files()
+{
+    QStringList names{kSoundFile, kModeFile, kPlayerImageFile, kMenuFile};
+    for (const QString& image : QDir(app_file(kImagesFolder)).entryList(QDir::Files))
+        names.append(QString(kImagesFolder) + QLatin1Char('/') + image);
+    return names;
+}
+
+// Copies each installed data file the folder lacks, as a file the player can change. False,
+// with a warning, when a copy fails.
+bool complete_from_installation(const QString& folder)
+{
+    for (const QString& name : installed_data_files()) {
+        const QString source = app_folder() + name;
+        const QString target = folder + name;
+        if (QFileInfo::exists(target) || !QFileInfo::exists(source))
+            continue;
+        if (!QFile::copy(source, target)) {
+            qCWarning(lcTrivolo, "cannot copy %s to %s", qUtf8Printable(source), qUtf8Printable(target));
+            return false;
+        }
+        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+    }
+    return true;
 }
 
 // Splits off up to `count` lines; a line ends at LF (a CR before it is dropped) or at
@@ -60,7 +95,7 @@ std::optional<QByteArray> read_start(const QString& path, QString& reason)
 
 QStringList read_lines(QLatin1StringView relative_name, int count, QString* unreadable)
 {
-    const QString path = app_file(relative_name);
+    const QString path = data_file(relative_name);
     QString reason;
     const std::optional<QByteArray> text = read_start(path, reason);
     QStringList lines;
@@ -102,11 +137,38 @@ QString app_folder()
 void set_app_folder(const QString& folder)
 {
     folder_override() = folder;
+    user_data_folder().clear();
 }
 
 QString app_file(QLatin1StringView relative_name)
 {
     return app_folder() + relative_name;
+}
+
+QString data_file(QLatin1StringView relative_name)
+{
+    const QString& user_folder = user_data_folder();
+    return (user_folder.isEmpty() ? app_folder() : user_folder) + relative_name;
+}
+
+bool can_write_in(const QString& folder)
+{
+    QTemporaryFile probe(folder + QStringLiteral("/.write-test-XXXXXX"));
+    return probe.open() && probe.write("x", 1) == 1 && probe.flush();
+}
+
+void choose_data_folder(const QString& user_folder, bool app_folder_writable)
+{
+    if (app_folder_writable)
+        return;
+    // A player's folder that cannot be made complete would lose the installed settings.
+    if (user_folder.isEmpty() || !QDir().mkpath(user_folder + kImagesFolder)
+        || !complete_from_installation(user_folder)) {
+        qCWarning(lcTrivolo, "cannot prepare \"%s\"; settings are read from %s and cannot be saved",
+                  qUtf8Printable(user_folder), qUtf8Printable(app_folder()));
+        return;
+    }
+    user_data_folder() = user_folder;
 }
 
 QByteArray image_path(const QString& stored_name)
@@ -119,7 +181,7 @@ QByteArray image_path(const QString& stored_name)
                   qUtf8Printable(readable_file_name(file_name)));
         return {};
     }
-    return QFile::encodeName(app_file(kImagesFolder)) + '/' + file_name;
+    return QFile::encodeName(data_file(kImagesFolder)) + '/' + file_name;
 }
 
 QString stored_image_name(const QByteArray& file_name)
@@ -145,12 +207,12 @@ QStringList read_first_two_lines(QLatin1StringView relative_name, QString* unrea
 
 WriteResult refused_write(QLatin1StringView relative_name, const QString& reason)
 {
-    return {false, QStringLiteral("Could not save %1: %2").arg(app_file(relative_name), reason)};
+    return {false, QStringLiteral("Could not save %1: %2").arg(data_file(relative_name), reason)};
 }
 
 WriteResult write_lines(QLatin1StringView relative_name, const QStringList& values)
 {
-    const QString path = app_file(relative_name);
+    const QString path = data_file(relative_name);
     remove_stale_temporaries(path);
     QByteArray text;
     for (const QString& value : values)

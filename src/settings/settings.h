@@ -4,9 +4,10 @@
 #include <QString>
 #include <QStringList>
 
-// The application folder and the settings files that live in it.
-// Relative names begin with a separator ("/sound.txt") and are appended
-// directly to the folder's path.
+// The application folder, and the data folder that holds the settings files and images/:
+// the application folder itself when it can be written (a portable folder), otherwise a
+// folder of the player's own (a read-only installation). Relative names begin with a
+// separator ("/sound.txt") and are appended directly to the folder's path.
 //
 // Settings files are 8-bit text. A line is read into a QString one byte to one
 // character (Latin-1) and written back the same way, so that every value, in any
@@ -63,10 +64,24 @@ inline bool is_sound_on(const QString& value)
 QString app_folder();
 
 // Points the program at another application folder (tests); an empty path restores the default.
+// The data folder is then the application folder again, until the next choose_data_folder().
 void set_app_folder(const QString& folder);
 
-// The application folder's path followed directly by the relative name.
+// The application folder's path followed directly by the relative name: what the installation
+// provides (sounds, docs/, the documents).
 QString app_file(QLatin1StringView relative_name);
+
+// The data folder's path followed directly by the relative name: the settings files and images/.
+QString data_file(QLatin1StringView relative_name);
+
+// True when a file can be created in the folder (a byte written, then the file removed).
+bool can_write_in(const QString& folder);
+
+// Chosen once at start-up: when the application folder cannot be written, the data folder is
+// `user_folder`, made if need be and completed from the application folder's settings files and
+// images/ (a file already there is never overwritten). A user folder that cannot be made or
+// completed leaves the data folder at the application folder, with a warning.
+void choose_data_folder(const QString& user_folder, bool app_folder_writable = can_write_in(app_folder()));
 
 // The path of a player's mark picture, named by a line of playerimg.txt, as the bytes the
 // system stores it as: the line's bytes are the file's name, in whatever encoding it was
