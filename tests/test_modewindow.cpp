@@ -74,7 +74,9 @@ void TestModeWindow::stores_only_what_play_confirms_data()
     QTest::addColumn<QString>("leave");   // "play", "quit", "close" otherwise, "refused": Play on a full disk
     QTest::addColumn<QByteArray>("written");
 
-    const QByteArray computer("0\r\n"), two("1\r\n"), extra("1\r\nextra\r\n");
+    const QByteArray computer("0\r\n");
+    const QByteArray two("1\r\n");
+    const QByteArray extra("1\r\nextra\r\n");
     QTest::newRow("0") << computer << true << "" << "play" << computer;
     QTest::newRow("0 with a blank") << QByteArray("0 \r\n") << false << "" << "play" << two;
     QTest::newRow("empty") << QByteArray() << false << "" << "play" << two;

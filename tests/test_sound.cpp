@@ -63,9 +63,9 @@ using Fields = QList<qint64>;  // format, channels, rate, bits, data bytes, leng
 
 struct Canvas : QWidget {
     int paints = 0, inputs = 0;
-    void paintEvent(QPaintEvent*) override { ++paints; }
-    void keyPressEvent(QKeyEvent*) override { ++inputs; }
-    void mousePressEvent(QMouseEvent*) override { ++inputs; }
+    void paintEvent(QPaintEvent* /*event*/) override { ++paints; }
+    void keyPressEvent(QKeyEvent* /*event*/) override { ++inputs; }
+    void mousePressEvent(QMouseEvent* /*event*/) override { ++inputs; }
 };
 
 class TestSound : public QObject {
@@ -83,7 +83,10 @@ class TestSound : public QObject {
     }
 
     // Silence, 16-bit mono: the null sink plays it like any other sound.
-    QString clip(int ms) { return file(QString("clip%1.wav").arg(ms), riff(fmt() + data(ms * kRate / 1000 * 2))); }
+    QString clip(int ms)
+    {
+        return file(QString("clip%1.wav").arg(ms), riff(fmt() + data(qsizetype{ms} * kRate / 1000 * 2)));
+    }
     void signal_server(int signal) { ::kill(pid_t(server_.processId()), signal); }
 
 private slots:
