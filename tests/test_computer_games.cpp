@@ -1,4 +1,4 @@
-// Games against the computer, played through the real main window.
+// Every game against the computer, played through the real main window.
 #include "testsupport.h"
 
 #include "settings/settings.h"
@@ -20,63 +20,38 @@ bool holds_a_line(const QString& moves)
     });
 }
 
+// New Game's two sounds, a turn sound after every move but the last, and the result's after that.
+QString sounds_of_a_game(qsizetype moves, const QString& result)
+{
+    QString sounds = "start player1";
+    for (qsizetype move = 1; move < moves; ++move)
+        sounds += move % 2 ? " player2" : " player1";
+    return sounds + (result == "Match Drawn" ? " draw" : result == "Player1 Won The Game" ? " wonp1" : " wonp2");
+}
+
 }  // namespace
 
 class TestComputerGames : public QObject {
     Q_OBJECT
 
 private slots:
-    void answers_and_sounds_data();
-    void answers_and_sounds();
     void every_game_against_the_computer();
 };
-
-void TestComputerGames::answers_and_sounds_data()
-{
-    // clang-format off
-    QTest::addColumn<QString>("clicks");
-    QTest::addColumn<QString>("answers");
-    QTest::addColumn<QString>("sounds");  // after New Game's two, first letters: 1 player1, 2 player2, w won, d draw
-
-    QTest::newRow("computer wins") << "134" << "528" << "21212w";
-    QTest::newRow("human wins") << "16897" << "5243" << "21212121w";
-    QTest::newRow("full board") << "12769" << "5348" << "21212121d";
-    // clang-format on
-}
-
-void TestComputerGames::answers_and_sounds()
-{
-    QFETCH(QString, clicks);
-    QFETCH(QString, answers);
-    QFETCH(QString, sounds);
-
-    TestApp app({{"/mode.txt", "0\r\n"}, {"/sound.txt", "true\r\n"}});
-    QPointer<main> window = app.window();
-    trigger(window, "ngame");
-    // The computer's mark is on the board while the turn sound after it plays.
-    const QImage computer_mark = picture_file(app.folder.file(settings::kComputerMark));
-    QList<int> marked_while_playing;
-    app.sound.on_play = [&](const QString& path) {
-        if (path.endsWith("player1.wav") && window)
-            marked_while_playing << (cell_picture(window, window->game().p2moves.back().digitValue()) == computer_mark);
-    };
-    click_cells(app, clicks.left(clicks.size() - 1));
-    QCOMPARE(app.game().p2moves, answers.left(clicks.size() - 1));
-    click_cells(app, clicks.right(1));
-
-    QString heard;
-    for (const QString& sound : app.sounds().mid(2))
-        heard += sound.at(sound.startsWith("/sounds/player") ? 14 : 8);
-    QCOMPARE(heard, sounds);
-    QVERIFY(!marked_while_playing.contains(false));
-    QCOMPARE(app.boxes.shown.size(), 1);
-}
 
 void TestComputerGames::every_game_against_the_computer()
 {
     // Each game is played to its end taking the first free cell; the other free cells at
     // every move are games still to play, started from the moves that led there.
-    TestApp app({{"/mode.txt", "0\r\n"}, {"/sound.txt", "False\r\n"}});
+    TestApp app({{"/mode.txt", "0\r\n"}, {"/sound.txt", "true\r\n"}});
+    // The computer's mark is on the board while the turn sound after it plays.
+    const QImage computer_mark = picture_file(app.folder.file(settings::kComputerMark));
+    int answers_missing_while_their_sound_plays = 0;
+    app.sound.on_play = [&](const QString& path) {
+        const QString answers = app.game().p2moves;
+        if (path.endsWith("player1.wav") && !answers.isEmpty())
+            answers_missing_while_their_sound_plays
+                += cell_picture(app.window(), answers.back().digitValue()) != computer_mark;
+    };
     QMap<QString, int> results;
     int human_wins_after_edge_with_centre = 0;
     QStringList pending{""};  // games to play: the moves so far, the last one not yet made
@@ -84,6 +59,7 @@ void TestComputerGames::every_game_against_the_computer()
         QString clicks = pending.takeLast();
         QString next = clicks.right(1);
         clicks.chop(1);
+        const qsizetype first_sound = app.sound.played.size();
         trigger(app.window(), "ngame");
         QPointer<main> window = app.window();
         click_cells(app, clicks);
@@ -114,6 +90,11 @@ void TestComputerGames::every_game_against_the_computer()
                     : result == "Player2 Won The Game"              ? holds_a_line(computer) && !holds_a_line(human)
                                                                     : !holds_a_line(human) && !holds_a_line(computer);
                 QVERIFY2(right, qPrintable(clicks + ": " + result));
+                QStringList heard;
+                for (const QString& path : app.sound.played.mid(first_sound))
+                    heard << QFileInfo(path).baseName();
+                QVERIFY2(heard.join(' ') == sounds_of_a_game(human.size() + computer.size(), result),
+                         qPrintable(clicks + ": " + heard.join(' ')));
                 human_wins_after_edge_with_centre += result == "Player1 Won The Game" && computer.startsWith('5')
                     && computer.contains(QRegularExpression("[2468]"));
             }
@@ -124,6 +105,7 @@ void TestComputerGames::every_game_against_the_computer()
              (QMap<QString, int>{{"Player2 Won The Game", 360}, {"Player1 Won The Game", 14}, {"Match Drawn", 115}}));
     QCOMPARE(app.boxes.shown.size(), 489);
     QCOMPARE(human_wins_after_edge_with_centre, 14);
+    QCOMPARE(answers_missing_while_their_sound_plays, 0);
 }
 
 QTEST_MAIN(TestComputerGames)

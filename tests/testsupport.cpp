@@ -2,13 +2,12 @@
 
 #include "settings/settings.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDirIterator>
 #include <QFile>
 #include <QTest>
 
 #include <csignal>
-#include <sys/resource.h>
 
 namespace trivolo::test {
 
@@ -47,20 +46,15 @@ QByteArray TempAppFolder::read(const QString& relative_name) const
 
 RefusedWrites::RefusedWrites()
 {
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    saved_limit_ = limit.rlim_cur;
+    getrlimit(RLIMIT_FSIZE, &saved_);
     std::signal(SIGXFSZ, SIG_IGN);
-    limit.rlim_cur = 0;
-    setrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit none{0, saved_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &none);
 }
 
 RefusedWrites::~RefusedWrites()
 {
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = saved_limit_;
-    setrlimit(RLIMIT_FSIZE, &limit);
+    setrlimit(RLIMIT_FSIZE, &saved_);
 }
 
 TestApp::TestApp(Files files)
@@ -83,6 +77,19 @@ void click_cells(const TestApp& app, const QString& cells)
 {
     for (const QChar cell : cells)
         QTest::mouseClick(child(app.window(), QStringLiteral("p") + cell), Qt::LeftButton, {}, QPoint(60, 60));
+}
+
+QStringList tab_order(QWidget* window, int controls)
+{
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        return {};
+    QStringList order{QApplication::focusWidget()->objectName()};
+    while (order.size() < controls) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    return order;
 }
 
 QImage picture_of(const QWidget* box)

@@ -16,6 +16,8 @@
 
 #include <functional>
 
+#include <sys/resource.h>
+
 namespace trivolo::test {
 
 struct ShownBox {
@@ -25,8 +27,7 @@ struct ShownBox {
     bool operator==(const ShownBox&) const = default;
 };
 
-// Makes ShownBox printable in QCOMPARE failures.
-inline char* toString(const ShownBox& box)
+inline char* toString(const ShownBox& box)  // for QCOMPARE's failure messages
 {
     return qstrdup(qPrintable(QStringLiteral("\"%1\" %2 \"%3\"").arg(box.prompt).arg(int(box.buttons)).arg(box.title)));
 }
@@ -70,8 +71,7 @@ class TempAppFolder {
 public:
     TempAppFolder();
     ~TempAppFolder();
-    TempAppFolder(const TempAppFolder&) = delete;
-    TempAppFolder& operator=(const TempAppFolder&) = delete;
+    Q_DISABLE_COPY_MOVE(TempAppFolder)
 
     QString path() const { return dir_.path(); }
     QString file(const QString& relative_name) const { return dir_.path() + relative_name; }
@@ -89,11 +89,10 @@ class RefusedWrites {
 public:
     RefusedWrites();
     ~RefusedWrites();
-    RefusedWrites(const RefusedWrites&) = delete;
-    RefusedWrites& operator=(const RefusedWrites&) = delete;
+    Q_DISABLE_COPY_MOVE(RefusedWrites)
 
 private:
-    unsigned long long saved_limit_ = 0;
+    rlimit saved_{};
 };
 
 // Settings files to write into the application folder before the program starts:
@@ -134,6 +133,10 @@ inline void trigger(const QObject* window, const char* action_name)
 
 // Left clicks on the cells whose digits the text holds, in order.
 void click_cells(const TestApp& app, const QString& cells);
+
+// The names of the controls the keyboard visits in turn, from the one that has the focus
+// once the window is active.
+QStringList tab_order(QWidget* window, int controls);
 
 // What a picture box shows (a null image when it shows nothing), and the picture a
 // file holds, converted alike for comparison.
