@@ -35,78 +35,77 @@ class TestComputerGames : public QObject {
     Q_OBJECT
 
 private slots:
-    void every_game_against_the_computer();
-};
-
-void TestComputerGames::every_game_against_the_computer()
-{
-    // Each game is played to its end taking the first free cell; the other free cells at
-    // every move are games still to play, started from the moves that led there.
-    TestApp app({{"/mode.txt", "0\r\n"}, {"/sound.txt", "true\r\n"}});
-    // The computer's mark is on the board while the turn sound after it plays.
-    const QImage computer_mark = picture_file(app.folder.file(settings::kComputerMark));
-    int answers_missing_while_their_sound_plays = 0;
-    app.sound.on_play = [&](const QString& path) {
-        const QString answers = app.game().p2moves;
-        if (path.endsWith("player1.wav") && !answers.isEmpty())
-            answers_missing_while_their_sound_plays
-                += cell_picture(app.window(), answers.back().digitValue()) != computer_mark;
-    };
-    QMap<QString, int> results;
-    int human_wins_after_edge_with_centre = 0;
-    QStringList pending{""};  // games to play: the moves so far, the last one not yet made
-    while (!pending.isEmpty()) {
-        QString clicks = pending.takeLast();
-        QString next = clicks.right(1);
-        clicks.chop(1);
-        const qsizetype first_sound = app.sound.played.size();
-        trigger(app.window(), "ngame");
-        QPointer<main> window = app.window();
-        click_cells(app, clicks);
-        while (window == app.window()) {
-            if (next.isEmpty()) {
-                for (int cell = 9; cell >= 1; --cell)
-                    if (window->game().is_free(cell))
-                        next = QString::number(cell) + next;
-                for (const QChar other : next.mid(1))
-                    pending.append(clicks + other);
-                next.truncate(1);
+    void every_game_against_the_computer()
+    {
+        // Each game is played to its end taking the first free cell; the other free cells at
+        // every move are games still to play, started from the moves that led there.
+        TestApp app({{"/mode.txt", "0\r\n"}, {"/sound.txt", "true\r\n"}});
+        // The computer's mark is on the board while the turn sound after it plays.
+        const QImage computer_mark = picture_file(app.folder.file(settings::kComputerMark));
+        int answers_missing_while_their_sound_plays = 0;
+        app.sound.on_play = [&](const QString& path) {
+            const QString answers = app.game().p2moves;
+            if (path.endsWith("player1.wav") && !answers.isEmpty())
+                answers_missing_while_their_sound_plays
+                    += cell_picture(app.window(), answers.back().digitValue()) != computer_mark;
+        };
+        QMap<QString, int> results;
+        int human_wins_after_edge_with_centre = 0;
+        QStringList pending{""};  // games to play: the moves so far, the last one not yet made
+        while (!pending.isEmpty()) {
+            QString clicks = pending.takeLast();
+            QString next = clicks.right(1);
+            clicks.chop(1);
+            const qsizetype first_sound = app.sound.played.size();
+            trigger(app.window(), "ngame");
+            QPointer<main> window = app.window();
+            click_cells(app, clicks);
+            while (window == app.window()) {
+                if (next.isEmpty()) {
+                    for (int cell = 9; cell >= 1; --cell)
+                        if (window->game().is_free(cell))
+                            next = QString::number(cell) + next;
+                    for (const QChar other : next.mid(1))
+                        pending.append(clicks + other);
+                    next.truncate(1);
+                }
+                const qsizetype answers = window->game().p2moves.size();
+                click_cells(app, next);
+                clicks += next;
+                next.clear();
+                const QString human = window->game().p1moves;
+                const QString computer = window->game().p2moves;
+                // One answer per click on a free cell, unless the human's own mark ended the game.
+                const bool human_ended_it = holds_a_line(human) || human.size() == 5;
+                QVERIFY2(computer.size() == answers + (human_ended_it ? 0 : 1), qPrintable(clicks));
+                QVERIFY2(!computer.contains(clicks.back()) && !human.contains(computer.back()), qPrintable(clicks));
+                if (window != app.window()) {
+                    const QString result = app.boxes.shown.last().prompt;
+                    ++results[result];
+                    // The closing message names the side that really holds a line.
+                    const bool right = result == "Player1 Won The Game" ? holds_a_line(human)
+                        : result == "Player2 Won The Game"              ? holds_a_line(computer) && !holds_a_line(human)
+                                                           : !holds_a_line(human) && !holds_a_line(computer);
+                    QVERIFY2(right, qPrintable(clicks + ": " + result));
+                    QStringList heard;
+                    for (const QString& path : app.sound.played.mid(first_sound))
+                        heard << QFileInfo(path).baseName();
+                    QVERIFY2(heard.join(' ') == sounds_of_a_game(human.size() + computer.size(), result),
+                             qPrintable(clicks + ": " + heard.join(' ')));
+                    human_wins_after_edge_with_centre += result == "Player1 Won The Game" && computer.startsWith('5')
+                        && computer.contains(QRegularExpression("[2468]"));
+                }
             }
-            const qsizetype answers = window->game().p2moves.size();
-            click_cells(app, next);
-            clicks += next;
-            next.clear();
-            const QString human = window->game().p1moves;
-            const QString computer = window->game().p2moves;
-            // One answer per click on a free cell, unless the human's own mark ended the game.
-            const bool human_ended_it = holds_a_line(human) || human.size() == 5;
-            QVERIFY2(computer.size() == answers + (human_ended_it ? 0 : 1), qPrintable(clicks));
-            QVERIFY2(!computer.contains(clicks.back()) && !human.contains(computer.back()), qPrintable(clicks));
-            if (window != app.window()) {
-                const QString result = app.boxes.shown.last().prompt;
-                ++results[result];
-                // The closing message names the side that really holds a line.
-                const bool right = result == "Player1 Won The Game" ? holds_a_line(human)
-                    : result == "Player2 Won The Game"              ? holds_a_line(computer) && !holds_a_line(human)
-                                                                    : !holds_a_line(human) && !holds_a_line(computer);
-                QVERIFY2(right, qPrintable(clicks + ": " + result));
-                QStringList heard;
-                for (const QString& path : app.sound.played.mid(first_sound))
-                    heard << QFileInfo(path).baseName();
-                QVERIFY2(heard.join(' ') == sounds_of_a_game(human.size() + computer.size(), result),
-                         qPrintable(clicks + ": " + heard.join(' ')));
-                human_wins_after_edge_with_centre += result == "Player1 Won The Game" && computer.startsWith('5')
-                    && computer.contains(QRegularExpression("[2468]"));
-            }
+            TestApp::settle();
         }
-        TestApp::settle();
+        QCOMPARE(
+            results,
+            (QMap<QString, int>{{"Player2 Won The Game", 360}, {"Player1 Won The Game", 14}, {"Match Drawn", 115}}));
+        QCOMPARE(app.boxes.shown.size(), 489);
+        QCOMPARE(human_wins_after_edge_with_centre, 14);
+        QCOMPARE(answers_missing_while_their_sound_plays, 0);
     }
-    QCOMPARE(results,
-             (QMap<QString, int>{{"Player2 Won The Game", 360}, {"Player1 Won The Game", 14}, {"Match Drawn", 115}}));
-    QCOMPARE(app.boxes.shown.size(), 489);
-    QCOMPARE(human_wins_after_edge_with_centre, 14);
-    QCOMPARE(answers_missing_while_their_sound_plays, 0);
-}
+};
 
 QTEST_MAIN(TestComputerGames)
 #include "test_computer_games.moc"

@@ -35,133 +35,128 @@ class TestModeWindow : public QObject {
 private slots:
     void initTestCase() { install_font_substitutes(); }
     void cleanup() { TestApp::settle(); }
-    void keys_start_on_the_background();
-    void stores_only_what_play_confirms_data();
-    void stores_only_what_play_confirms();
-    void buttons_and_captions_under_a_real_drag();
-    void every_caption_fits_its_control();
-};
-
-void TestModeWindow::keys_start_on_the_background()
-{
-    // No stray key presses a button: the background holds the focus first, Quit comes before Play.
-    TestApp app({{"/mode.txt", QByteArray("1\r\n")}});
-    modefrm* window = open_mode_window(app);
-    QVERIFY(window && (window->windowFlags() & Qt::FramelessWindowHint));
-    QCOMPARE(tab_order(window, 3), QStringList({"Picture1", "quit", "play"}));
-    delete window;
-}
-
-void TestModeWindow::stores_only_what_play_confirms_data()
-{
-    // clang-format off
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<bool>("computer");   // the option preselected
-    QTest::addColumn<QString>("option");  // clicked, if any
-    QTest::addColumn<QString>("leave");   // "play", "quit", "close" otherwise, "refused": Play on a full disk
-    QTest::addColumn<QByteArray>("written");
-
-    const QByteArray computer("0\r\n");
-    const QByteArray two("1\r\n");
-    const QByteArray extra("1\r\nextra\r\n");
-    QTest::newRow("0") << computer << true << "" << "play" << computer;
-    QTest::newRow("0 with a blank") << QByteArray("0 \r\n") << false << "" << "play" << two;
-    QTest::newRow("empty") << QByteArray() << false << "" << "play" << two;
-    QTest::newRow("to two players") << computer << true << "Option2" << "play" << two;
-    QTest::newRow("to computer, extra line dropped") << extra << false << "Option1" << "play" << computer;
-    QTest::newRow("quit after a change") << extra << false << "Option1" << "quit" << extra;
-    QTest::newRow("closed after a change") << extra << false << "Option1" << "close" << extra;
-    QTest::newRow("write refused") << computer << true << "Option2" << "refused" << computer;
-    // clang-format on
-}
-
-void TestModeWindow::stores_only_what_play_confirms()
-{
-    QFETCH(QByteArray, stored);
-    QFETCH(bool, computer);
-    QFETCH(QString, option);
-    QFETCH(QString, leave);
-    QFETCH(QByteArray, written);
-
-    TestApp app({{"/mode.txt", stored}});
-    QPointer<main> old_window = app.window();
-    QSignalSpy reloads(&app.owner, &MainWindowOwner::reloaded);
-    QPointer<modefrm> window = open_mode_window(app);
-    QVERIFY(window);
-    QCOMPARE(child<QRadioButton>(window, "Option1")->isChecked(), computer);
-    QCOMPARE(child<QRadioButton>(window, "Option2")->isChecked(), !computer);
-    QVERIFY(!old_window->isEnabled());
-
-    if (!option.isEmpty())
-        QTest::mouseClick(child(window, option), Qt::LeftButton);
-    if (leave == "close") {
-        QVERIFY(window->close());
-    } else {
-        std::optional<RefusedWrites> full_disk;
-        if (leave == "refused")
-            full_disk.emplace();
-        QTest::mouseClick(child(window, leave == "quit" ? "quit" : "play"), Qt::LeftButton);
-    }
-    TestApp::settle();
-
-    // Whichever way it is left, a fresh, enabled main window plays the mode the file holds.
-    QCOMPARE(app.folder.read("/mode.txt"), written);
-    QVERIFY(!window && !old_window);
-    QCOMPARE(reloads.size(), 1);
-    QVERIFY(app.window()->isVisible() && app.window()->isEnabled());
-    QCOMPARE(child<QLabel>(app.window(), "modeshow1")->text(), written == "0\r\n" ? "Computer" : "Player2");
-    QCOMPARE(app.boxes.shown.size(), leave == "refused" ? 1 : 0);
-    if (leave == "refused")
-        QVERIFY(app.boxes.shown[0].prompt.contains(app.folder.file("/mode.txt")));
-}
-
-void TestModeWindow::buttons_and_captions_under_a_real_drag()
-{
-    // A caption drags the window like the background; a button pulled off is neither a drag nor a press.
-    for (const QString grab : {"Label7", "play", "quit"}) {
-        TestApp app({{"/mode.txt", QByteArray("0\r\n")}});
+    void keys_start_on_the_background()
+    {
+        // No stray key presses a button: the background holds the focus first, Quit comes before Play.
+        TestApp app({{"/mode.txt", QByteArray("1\r\n")}});
         modefrm* window = open_mode_window(app);
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        const QPoint start = window->pos();
-        const QPoint pressed = child(window, grab)->geometry().center() + child(window, "Picture1")->pos();
-        const QPoint shift = grab.startsWith("Label") ? QPoint(40, 25) : QPoint();
-        QTest::mouseMove(window->windowHandle(), pressed);
-        QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, pressed);
-        QTest::mouseMove(window->windowHandle(), pressed + QPoint(40, 25));
-        QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, pressed + QPoint(40, 25) - shift);
-        QCOMPARE(window->pos(), start + shift);
-        QVERIFY(window->isVisible());
-        QCOMPARE(app.folder.read("/mode.txt"), QByteArray("0\r\n"));
+        QVERIFY(window && (window->windowFlags() & Qt::FramelessWindowHint));
+        QCOMPARE(tab_order(window, 3), QStringList({"Picture1", "quit", "play"}));
         delete window;
     }
-}
 
-void TestModeWindow::every_caption_fits_its_control()
-{
-    // With the substituted faces at 96 dpi no caption is cut off (only wrapped lines must fit downwards).
-    TestApp app({{"/mode.txt", QByteArray("0\r\n")}});
-    app.choosers.show(Player::Player1);
-    app.choosers.show(Player::Player2);
-    open_mode_window(app);
-    for (const QWidget* window : QApplication::topLevelWidgets()) {
-        for (QWidget* control : window->findChildren<QWidget*>()) {
-            const auto* label = qobject_cast<QLabel*>(control);
-            const auto* button = qobject_cast<QAbstractButton*>(control);
-            const QString text = QString(label ? label->text() : button ? button->text() : QString()).remove('&');
-            if (text.isEmpty())
-                continue;
-            QStyleOptionButton option;
-            option.initFrom(control);
-            const auto contents
-                = qobject_cast<QRadioButton*>(control) ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents;
-            const QRect room
-                = label ? label->contentsRect() : control->style()->subElementRect(contents, &option, control);
-            const bool wrap = label && label->wordWrap();
-            const QRect needed = control->fontMetrics().boundingRect(room, wrap ? Qt::TextWordWrap : 0, text);
-            QVERIFY2(needed.width() <= room.width() && (!wrap || needed.height() <= room.height()), qPrintable(text));
+    void stores_only_what_play_confirms_data()
+    {
+        // clang-format off
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<bool>("computer");   // the option preselected
+        QTest::addColumn<QString>("option");  // clicked, if any
+        QTest::addColumn<QString>("leave");   // "play", "quit", "close" otherwise, "refused": Play on a full disk
+        QTest::addColumn<QByteArray>("written");
+
+        const QByteArray computer("0\r\n");
+        const QByteArray two("1\r\n");
+        const QByteArray extra("1\r\nextra\r\n");
+        QTest::newRow("0") << computer << true << "" << "play" << computer;
+        QTest::newRow("0 with a blank") << QByteArray("0 \r\n") << false << "" << "play" << two;
+        QTest::newRow("empty") << QByteArray() << false << "" << "play" << two;
+        QTest::newRow("to two players") << computer << true << "Option2" << "play" << two;
+        QTest::newRow("to computer, extra line dropped") << extra << false << "Option1" << "play" << computer;
+        QTest::newRow("quit after a change") << extra << false << "Option1" << "quit" << extra;
+        QTest::newRow("closed after a change") << extra << false << "Option1" << "close" << extra;
+        QTest::newRow("write refused") << computer << true << "Option2" << "refused" << computer;
+        // clang-format on
+    }
+
+    void stores_only_what_play_confirms()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, computer);
+        QFETCH(QString, option);
+        QFETCH(QString, leave);
+        QFETCH(QByteArray, written);
+
+        TestApp app({{"/mode.txt", stored}});
+        QPointer<main> old_window = app.window();
+        QSignalSpy reloads(&app.owner, &MainWindowOwner::reloaded);
+        QPointer<modefrm> window = open_mode_window(app);
+        QVERIFY(window);
+        QCOMPARE(child<QRadioButton>(window, "Option1")->isChecked(), computer);
+        QCOMPARE(child<QRadioButton>(window, "Option2")->isChecked(), !computer);
+        QVERIFY(!old_window->isEnabled());
+
+        if (!option.isEmpty())
+            QTest::mouseClick(child(window, option), Qt::LeftButton);
+        if (leave == "close") {
+            QVERIFY(window->close());
+        } else {
+            std::optional<RefusedWrites> full_disk;
+            if (leave == "refused")
+                full_disk.emplace();
+            QTest::mouseClick(child(window, leave == "quit" ? "quit" : "play"), Qt::LeftButton);
+        }
+        TestApp::settle();
+
+        // Whichever way it is left, a fresh, enabled main window plays the mode the file holds.
+        QCOMPARE(app.folder.read("/mode.txt"), written);
+        QVERIFY(!window && !old_window);
+        QCOMPARE(reloads.size(), 1);
+        QVERIFY(app.window()->isVisible() && app.window()->isEnabled());
+        QCOMPARE(child<QLabel>(app.window(), "modeshow1")->text(), written == "0\r\n" ? "Computer" : "Player2");
+        QCOMPARE(app.boxes.shown.size(), leave == "refused" ? 1 : 0);
+        if (leave == "refused")
+            QVERIFY(app.boxes.shown[0].prompt.contains(app.folder.file("/mode.txt")));
+    }
+
+    void buttons_and_captions_under_a_real_drag()
+    {
+        // A caption drags the window like the background; a button pulled off is neither a drag nor a press.
+        for (const QString grab : {"Label7", "play", "quit"}) {
+            TestApp app({{"/mode.txt", QByteArray("0\r\n")}});
+            modefrm* window = open_mode_window(app);
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            const QPoint start = window->pos();
+            const QPoint pressed = child(window, grab)->geometry().center() + child(window, "Picture1")->pos();
+            const QPoint shift = grab.startsWith("Label") ? QPoint(40, 25) : QPoint();
+            QTest::mouseMove(window->windowHandle(), pressed);
+            QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, pressed);
+            QTest::mouseMove(window->windowHandle(), pressed + QPoint(40, 25));
+            QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, pressed + QPoint(40, 25) - shift);
+            QCOMPARE(window->pos(), start + shift);
+            QVERIFY(window->isVisible());
+            QCOMPARE(app.folder.read("/mode.txt"), QByteArray("0\r\n"));
+            delete window;
         }
     }
-}
+
+    void every_caption_fits_its_control()
+    {
+        // With the substituted faces at 96 dpi no caption is cut off (only wrapped lines must fit downwards).
+        TestApp app({{"/mode.txt", QByteArray("0\r\n")}});
+        app.choosers.show(Player::Player1);
+        app.choosers.show(Player::Player2);
+        open_mode_window(app);
+        for (const QWidget* window : QApplication::topLevelWidgets()) {
+            for (QWidget* control : window->findChildren<QWidget*>()) {
+                const auto* label = qobject_cast<QLabel*>(control);
+                const auto* button = qobject_cast<QAbstractButton*>(control);
+                const QString text = QString(label ? label->text() : button ? button->text() : QString()).remove('&');
+                if (text.isEmpty())
+                    continue;
+                QStyleOptionButton option;
+                option.initFrom(control);
+                const auto contents = qobject_cast<QRadioButton*>(control) ? QStyle::SE_RadioButtonContents
+                                                                           : QStyle::SE_PushButtonContents;
+                const QRect room
+                    = label ? label->contentsRect() : control->style()->subElementRect(contents, &option, control);
+                const bool wrap = label && label->wordWrap();
+                const QRect needed = control->fontMetrics().boundingRect(room, wrap ? Qt::TextWordWrap : 0, text);
+                QVERIFY2(needed.width() <= room.width() && (!wrap || needed.height() <= room.height()),
+                         qPrintable(text));
+            }
+        }
+    }
+};
 
 QTEST_MAIN(TestModeWindow)
 #include "test_modewindow.moc"

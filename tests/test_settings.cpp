@@ -19,138 +19,129 @@ class TestSettings : public QObject {
     Q_OBJECT
 
 private slots:
-    void reads_lines_up_to_their_end_data();
-    void reads_lines_up_to_their_end();
-    void missing_or_huge_files_read_safely();
-    void write_replaces_the_file_byte_for_byte();
-    void refused_write_keeps_the_old_file();
-    void image_names_stay_inside_the_images_folder_data();
-    void image_names_stay_inside_the_images_folder();
-    void read_only_folder_keeps_settings_per_user();
-};
-
-void TestSettings::reads_lines_up_to_their_end_data()
-{
-    // clang-format off
-    QTest::addColumn<QByteArray>("contents");
-    QTest::addColumn<QStringList>("lines");
-
-    QTest::newRow("CR LF") << QByteArray("true\r\nFalse\r\n") << QStringList{"true", "False"};
-    QTest::newRow("LF, unterminated") << QByteArray("a.gif\nb.gif") << QStringList{"a.gif", "b.gif"};
-    QTest::newRow("extra lines ignored") << QByteArray("1\r\n2\r\n3\r\n") << QStringList{"1", "2"};
-    QTest::newRow("kept exactly") << QByteArray(" True \r\n\tx\r\n") << QStringList{" True ", "\tx"};
-    QTest::newRow("empty first line") << QByteArray("\r\nsecond\r\n") << QStringList{"", "second"};
-    QTest::newRow("one line only") << QByteArray("cross.gif\r\n") << QStringList{"cross.gif", ""};
-    QTest::newRow("empty file") << QByteArray() << QStringList{"", ""};
-    // A byte-order mark is part of the text, not skipped: it never reads as "true".
-    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFtrue\r\n") << QStringList{"\u00EF\u00BB\u00BFtrue", ""};
-    // clang-format on
-}
-
-void TestSettings::reads_lines_up_to_their_end()
-{
-    QFETCH(QByteArray, contents);
-    QFETCH(QStringList, lines);
-    TempAppFolder folder;
-    folder.write(kFile, contents);
-    QCOMPARE(settings::read_first_two_lines(kFile), lines);
-}
-
-void TestSettings::missing_or_huge_files_read_safely()
-{
-    TempAppFolder folder;
-    folder.remove("/mode.txt");
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot read .*/mode\\.txt"));
-    QCOMPARE(settings::read_first_line(settings::kModeFile), QString());
-
-    folder.write("/sound.txt", QByteArray(qsizetype{8} * 1024 * 1024, 'x') + "\r\nsecond\r\n");
-    QVERIFY(settings::read_first_line(settings::kSoundFile).size() <= 4096);
-}
-
-void TestSettings::write_replaces_the_file_byte_for_byte()
-{
-    // Lines in any encoding survive a rewrite as the same bytes; extra lines are dropped.
-    const QByteArray before("k\xE4"
-                            "fer.gif\nk\xC3\xA4"
-                            "fer.gif\r\nmore\r\n");
-    TempAppFolder folder;
-    folder.write(kFile, before);
-    // A second name for the old file still shows the old contents afterwards: the new
-    // contents went to a new file that took the name in one step.
-    QCOMPARE(::link(qPrintable(folder.file(kFile)), qPrintable(folder.file("/old.txt"))), 0);
-    folder.write("/playerimg.txt.Xy3bZ9", "left by a write killed half way");
-
-    QVERIFY(settings::write_lines(kFile, settings::read_first_two_lines(kFile)).ok);
-    QCOMPARE(folder.read(kFile),
-             QByteArray("k\xE4"
-                        "fer.gif\r\nk\xC3\xA4"
-                        "fer.gif\r\n"));
-    QCOMPARE(folder.read("/old.txt"), before);
-    QCOMPARE(QDir(folder.path()).entryList({"playerimg.txt*"}, QDir::Files), QStringList{"playerimg.txt"});
-}
-
-void TestSettings::refused_write_keeps_the_old_file()
-{
-    TempAppFolder folder;
-    folder.write("/sound.txt", "true\r\n");
-    settings::WriteResult result;
+    void reads_lines_up_to_their_end_data()
     {
-        RefusedWrites full_disk;
-        result = settings::write_lines(settings::kSoundFile, {settings::kSoundOff});
+        // clang-format off
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QStringList>("lines");
+
+        QTest::newRow("CR LF") << QByteArray("true\r\nFalse\r\n") << QStringList{"true", "False"};
+        QTest::newRow("LF, unterminated") << QByteArray("a.gif\nb.gif") << QStringList{"a.gif", "b.gif"};
+        QTest::newRow("extra lines ignored") << QByteArray("1\r\n2\r\n3\r\n") << QStringList{"1", "2"};
+        QTest::newRow("kept exactly") << QByteArray(" True \r\n\tx\r\n") << QStringList{" True ", "\tx"};
+        QTest::newRow("empty first line") << QByteArray("\r\nsecond\r\n") << QStringList{"", "second"};
+        QTest::newRow("one line only") << QByteArray("cross.gif\r\n") << QStringList{"cross.gif", ""};
+        QTest::newRow("empty file") << QByteArray() << QStringList{"", ""};
+        // A byte-order mark is part of the text, not skipped: it never reads as "true".
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFtrue\r\n") << QStringList{"\u00EF\u00BB\u00BFtrue", ""};
+        // clang-format on
     }
-    QVERIFY(!result.ok);
-    QVERIFY2(result.error.contains(folder.file("/sound.txt")), qPrintable(result.error));
-    QCOMPARE(folder.read("/sound.txt"), QByteArray("true\r\n"));
-    QCOMPARE(QDir(folder.path()).entryList({"sound.txt*"}, QDir::Files), QStringList{"sound.txt"});
 
-    settings::set_app_folder(folder.path() + "/gone");
-    QVERIFY(settings::write_lines(settings::kMenuFile, {settings::kMenuMarker}).error.contains("/gone/menu.txt"));
-}
+    void reads_lines_up_to_their_end()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QStringList, lines);
+        TempAppFolder folder;
+        folder.write(kFile, contents);
+        QCOMPARE(settings::read_first_two_lines(kFile), lines);
+    }
 
-void TestSettings::image_names_stay_inside_the_images_folder_data()
-{
-    // clang-format off
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("bare");
+    void missing_or_huge_files_read_safely()
+    {
+        TempAppFolder folder;
+        folder.remove("/mode.txt");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot read .*/mode\\.txt"));
+        QCOMPARE(settings::read_first_line(settings::kModeFile), QString());
 
-    QTest::newRow("plain") << "cross.gif" << true;
-    QTest::newRow("blank and dots inside") << "my..mark.jpeg" << true;
-    QTest::newRow("Latin-1 bytes") << QString::fromLatin1("k\xE4" "fer.gif") << true;
-    for (const char* name : {"", ".", "..", "../sound.txt", "sub/x.gif", "/etc/passwd", "..\\docs\\draw.gif"})
-        QTest::newRow(name) << name << false;
-    // clang-format on
-}
+        folder.write("/sound.txt", QByteArray(qsizetype{8} * 1024 * 1024, 'x') + "\r\nsecond\r\n");
+        QVERIFY(settings::read_first_line(settings::kSoundFile).size() <= 4096);
+    }
 
-void TestSettings::image_names_stay_inside_the_images_folder()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, bare);
-    TempAppFolder folder;
-    if (!bare)
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not a picture name"));
-    QCOMPARE(settings::image_path(name),
-             bare ? QFile::encodeName(folder.file("/images/")) + name.toLatin1() : QByteArray());
-}
+    void write_replaces_the_file_byte_for_byte()
+    {
+        // Lines in any encoding survive a rewrite as the same bytes; extra lines are dropped.
+        const QByteArray before("k\xE4"
+                                "fer.gif\nk\xC3\xA4"
+                                "fer.gif\r\nmore\r\n");
+        TempAppFolder folder;
+        folder.write(kFile, before);
+        // A second name for the old file still shows the old contents afterwards: the new
+        // contents went to a new file that took the name in one step.
+        QCOMPARE(::link(qPrintable(folder.file(kFile)), qPrintable(folder.file("/old.txt"))), 0);
+        folder.write("/playerimg.txt.Xy3bZ9", "left by a write killed half way");
 
-void TestSettings::read_only_folder_keeps_settings_per_user()
-{
-    TempAppFolder folder;
-    QDir(folder.path()).mkdir("user");
-    folder.write("/user/mode.txt", "1\r\n");  // the player's own choice, made earlier
-    std::optional<RefusedWrites> read_only(std::in_place);
-    const bool writable = settings::can_write_in(folder.path());
-    settings::choose_data_folder(folder.file("/full"), writable);  // a player's folder left incomplete is not used
-    read_only.reset();
-    QVERIFY(!writable && settings::data_file(settings::kModeFile) == folder.file("/mode.txt"));
+        QVERIFY(settings::write_lines(kFile, settings::read_first_two_lines(kFile)).ok);
+        QCOMPARE(folder.read(kFile),
+                 QByteArray("k\xE4"
+                            "fer.gif\r\nk\xC3\xA4"
+                            "fer.gif\r\n"));
+        QCOMPARE(folder.read("/old.txt"), before);
+        QCOMPARE(QDir(folder.path()).entryList({"playerimg.txt*"}, QDir::Files), QStringList{"playerimg.txt"});
+    }
 
-    settings::choose_data_folder(folder.file("/user"), writable);
-    QCOMPARE(folder.read("/user/mode.txt") + folder.read("/user/sound.txt"), QByteArray("1\r\ntrue\r\n"));
-    QCOMPARE(QDir(folder.file("/user/images")).entryList(QDir::Files),
-             QDir(folder.file("/images")).entryList(QDir::Files));
-    QCOMPARE(settings::image_path("ring.gif"), folder.file("/user/images/ring.gif"));
-    QVERIFY(settings::write_lines(settings::kSoundFile, {settings::kSoundOff}).ok);
-    QCOMPARE(folder.read("/user/sound.txt") + folder.read("/sound.txt"), QByteArray("False\r\ntrue\r\n"));
-}
+    void refused_write_keeps_the_old_file()
+    {
+        TempAppFolder folder;
+        folder.write("/sound.txt", "true\r\n");
+        settings::WriteResult result;
+        {
+            RefusedWrites full_disk;
+            result = settings::write_lines(settings::kSoundFile, {settings::kSoundOff});
+        }
+        QVERIFY(!result.ok);
+        QVERIFY2(result.error.contains(folder.file("/sound.txt")), qPrintable(result.error));
+        QCOMPARE(folder.read("/sound.txt"), QByteArray("true\r\n"));
+        QCOMPARE(QDir(folder.path()).entryList({"sound.txt*"}, QDir::Files), QStringList{"sound.txt"});
+
+        settings::set_app_folder(folder.path() + "/gone");
+        QVERIFY(settings::write_lines(settings::kMenuFile, {settings::kMenuMarker}).error.contains("/gone/menu.txt"));
+    }
+
+    void image_names_stay_inside_the_images_folder_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("bare");
+
+        QTest::newRow("plain") << "cross.gif" << true;
+        QTest::newRow("blank and dots inside") << "my..mark.jpeg" << true;
+        QTest::newRow("Latin-1 bytes") << QString::fromLatin1("k\xE4" "fer.gif") << true;
+        for (const char* name : {"", ".", "..", "../sound.txt", "sub/x.gif", "/etc/passwd", "..\\docs\\draw.gif"})
+            QTest::newRow(name) << name << false;
+        // clang-format on
+    }
+
+    void image_names_stay_inside_the_images_folder()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, bare);
+        TempAppFolder folder;
+        if (!bare)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not a picture name"));
+        QCOMPARE(settings::image_path(name),
+                 bare ? QFile::encodeName(folder.file("/images/")) + name.toLatin1() : QByteArray());
+    }
+
+    void read_only_folder_keeps_settings_per_user()
+    {
+        TempAppFolder folder;
+        QDir(folder.path()).mkdir("user");
+        folder.write("/user/mode.txt", "1\r\n");  // the player's own choice, made earlier
+        std::optional<RefusedWrites> read_only(std::in_place);
+        const bool writable = settings::can_write_in(folder.path());
+        settings::choose_data_folder(folder.file("/full"), writable);  // a player's folder left incomplete is not used
+        read_only.reset();
+        QVERIFY(!writable && settings::data_file(settings::kModeFile) == folder.file("/mode.txt"));
+
+        settings::choose_data_folder(folder.file("/user"), writable);
+        QCOMPARE(folder.read("/user/mode.txt") + folder.read("/user/sound.txt"), QByteArray("1\r\ntrue\r\n"));
+        QCOMPARE(QDir(folder.file("/user/images")).entryList(QDir::Files),
+                 QDir(folder.file("/images")).entryList(QDir::Files));
+        QCOMPARE(settings::image_path("ring.gif"), folder.file("/user/images/ring.gif"));
+        QVERIFY(settings::write_lines(settings::kSoundFile, {settings::kSoundOff}).ok);
+        QCOMPARE(folder.read("/user/sound.txt") + folder.read("/sound.txt"), QByteArray("False\r\ntrue\r\n"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSettings)
 #include "test_settings.moc"
