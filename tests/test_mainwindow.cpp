@@ -1,10 +1,12 @@
-// The main window: how it starts, its menus, and games between two players.
+// The main window: how it starts, its menus, and games played with the mouse or the keys, as a
+// screen reader reads them.
 #include "testsupport.h"
 
 #include "mainwindow/marks.h"
 #include "platform/windows.h"
 #include "settings/settings.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QTest>
 
@@ -25,6 +27,26 @@ QString text_of(const main* window, const char* name)
 QImage shown(const main* window, const char* name)
 {
     return picture_of(child(window, QLatin1String(name)));
+}
+
+enum class Input { Clicks, Digits, Arrows };  // digits: every second from the keypad; arrows: from the top-left
+
+void play(const TestApp& app, const QString& cells, Input input)
+{
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        const int to = cells[i].digitValue() - 1;
+        const Qt::KeyboardModifiers keypad = i % 2 ? Qt::KeypadModifier : Qt::NoModifier;
+        QList<Qt::Key> keys{Qt::Key(Qt::Key_1 + to)};
+        if (input == Input::Arrows)
+            keys = QList{Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Left} + QList<Qt::Key>(to % 3, Qt::Key_Right)
+                    + QList<Qt::Key>(to / 3, Qt::Key_Down)
+                << (i % 2 ? Qt::Key_Return : Qt::Key_Space);
+        if (input == Input::Clicks)
+            click_cells(app, cells.mid(i, 1));
+        else
+            for (const Qt::Key key : keys)
+                QTest::keyClick(app.window()->focusWidget(), key, keypad);
+    }
 }
 
 }  // namespace
@@ -64,8 +86,6 @@ private slots:
         // The pictures shown at the start are compiled in: a folder without pictures still shows them.
         for (const char* name : {"Picture1", "howpic", "playerlevel"})
             QVERIFY2(!shown(window, name).isNull(), name);
-        click_cells(app, "123456789");  // no game yet: clicks change nothing
-        QVERIFY(shown(window, "p1").isNull() && app.sound.played.isEmpty() && app.boxes.shown.isEmpty());
     }
 
     void sound_switch_data()
@@ -106,6 +126,7 @@ private slots:
         QCOMPARE(app.folder.read("/sound.txt"), after);
         QCOMPARE(label_while_box_open, after.startsWith("true") ? "ON" : "OFF");
         QCOMPARE(app.game().soundon, after.startsWith("true"));
+        QCOMPARE(QDir(app.folder.path()).entryList({"sound.txt*"}), QStringList{"sound.txt"});  // nothing left behind
     }
 
     void menu_commands_during_a_game_data()
@@ -175,43 +196,60 @@ private slots:
         QCOMPARE(app.game().p1moves, "1");
     }
 
-    void two_player_game_ends_data()
+    void games_end_alike_from_mouse_and_keys_data()
     {
         // clang-format off
-        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QByteArray>("mode");
+        QTest::addColumn<QString>("cells");   // marked in turn
         QTest::addColumn<QString>("result");  // the message, the picture and the sound
-        QTest::newRow("Player1 wins") << "14253" << "Player1 Won The Game/player1win.gif/wonp1.wav";
-        QTest::newRow("Player2 wins") << "142596" << "Player2 Won The Game/player2win.gif/wonp2.wav";
-        QTest::newRow("full board") << "123584697" << "Match Drawn/draw.gif/draw.wav";
-        QTest::newRow("win with the ninth mark") << "123546897" << "Player1 Won The Game/player1win.gif/wonp1.wav";
-        QTest::newRow("two lines at once") << "253648791" << "Player1 Won The Game/player1win.gif/wonp1.wav";
+        QTest::addColumn<QString>("heard");   // some of what a screen reader reads of the window at the end
+        QTest::newRow("computer wins") << QByteArray("0\r\n") << "134" << "Player2 Won The Game/player2win.gif/wonp2.wav" << "Cell 5, centre: Computer|Cell 9, bottom right: empty|Player1 versus Computer";
+        QTest::newRow("Player1 wins") << kTwo << "14253" << "Player1 Won The Game/player1win.gif/wonp1.wav" << "Cell 3, top right: Player1|Result: Player1 Won The Game";
+        QTest::newRow("Player2 wins") << kTwo << "142596" << "Player2 Won The Game/player2win.gif/wonp2.wav" << "Cell 6, centre right: Player2|Player1 versus Player2";
+        QTest::newRow("full board") << kTwo << "123584697" << "Match Drawn/draw.gif/draw.wav" << "Cell 2, top centre: Player2|Result: Match Drawn";
+        QTest::newRow("win with the ninth mark") << kTwo << "123546897" << "Player1 Won The Game/player1win.gif/wonp1.wav" << "Cell 7, bottom left: Player1";
+        QTest::newRow("two lines at once") << kTwo << "253648791" << "Player1 Won The Game/player1win.gif/wonp1.wav" << "Cell 1, top left: Player1";
         // clang-format on
     }
 
-    void two_player_game_ends()
+    void games_end_alike_from_mouse_and_keys()
     {
-        QFETCH(QString, clicks);
+        QFETCH(QByteArray, mode);
+        QFETCH(QString, cells);
         QFETCH(QString, result);
-        TestApp app({{"/mode.txt", kTwo}, {"/sound.txt", kOn}});
-        QPointer<main> window = app.window();
-        trigger(window, "ngame");
-        QString seen;  // what the player sees while the closing message is open
-        app.boxes.on_show = [&](const ShownBox&) {
-            seen = QString::number(shown(window, "wonpic")
-                                   == picture_file(app.folder.file("/docs/" + result.section('/', 1, 1))))
-                + QString::number(!cell_picture(window, clicks.back().digitValue()).isNull())
-                + QString::number(child(window, "msgb")->isVisible());
-        };
-        click_cells(app, clicks);
-        QCOMPARE(app.boxes.shown, QList<ShownBox>({{result.section('/', 0, 0), BoxButtons::OkOnly, "Game Ends."}}));
-        QCOMPARE(seen, "110");
+        QFETCH(QString, heard);
+        QList<QStringList> outcomes;
+        for (const Input input : {Input::Clicks, Input::Digits, Input::Arrows}) {
+            TestApp app({{"/mode.txt", mode}, {"/sound.txt", kOn}});
+            QPointer<main> window = app.window();
+            play(app, "123456789", input);  // no game yet: nothing happens, as the clicks show
+            trigger(window, "ngame");
+            QTest::keySequence(window->focusWidget(), QKeySequence("Ctrl+9, Alt+9, Meta+9"));  // no marks
+            QString seen;  // what the player sees while the closing message is open
+            app.boxes.on_show = [&](const ShownBox&) {
+                seen = QString::number(shown(window, "wonpic")
+                                       == picture_file(app.folder.file("/docs/" + result.section('/', 1, 1))))
+                    + QString::number(!cell_picture(window, cells.back().digitValue()).isNull())
+                    + QString::number(child(window, "msgb")->isVisible());
+            };
+            play(app, cells, input);
+            outcomes << (app.sounds() << seen);
+            for (const ShownBox& box : app.boxes.shown)
+                outcomes.last() << toString(box);
+            for (QLabel* box : window->findChildren<QLabel*>())  // the cells, the side panel, the result
+                outcomes.last() << QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name);
+            // The finished game is replaced by a fresh, empty window and the program goes on.
+            TestApp::settle();
+            QVERIFY(window.isNull() && app.window()->isVisible() && app.game().soundon && !app.game().game_running());
+            QVERIFY(shown(app.window(), "wonpic").isNull() && shown(app.window(), "p5").isNull());
+        }
+        QCOMPARE(outcomes, QList<QStringList>(3, outcomes[0]));
         const QString sound = "/sounds/" + result.section('/', 2);
-        QCOMPARE(app.sounds().last(), sound);  // nothing after it, and only once
-        QCOMPARE(app.sounds().count(sound), 1);
-        // The finished game is replaced by a fresh, empty window and the program goes on.
-        TestApp::settle();
-        QVERIFY(window.isNull() && app.window()->isVisible() && app.game().soundon && !app.game().game_running());
-        QVERIFY(shown(app.window(), "wonpic").isNull() && shown(app.window(), "p5").isNull());
+        QCOMPARE(outcomes[0].indexOf(sound), outcomes[0].indexOf("110") - 1);  // the last sound, and only once
+        QCOMPARE(outcomes[0].count(sound), 1);
+        QVERIFY(outcomes[0].contains(toString(ShownBox{result.section('/', 0, 0), BoxButtons::OkOnly, "Game Ends."})));
+        for (const QString& name : heard.split('|'))
+            QVERIFY2(outcomes[0].contains(name), qPrintable(name));
     }
 
     void unusable_mark_names_get_a_drawn_mark()

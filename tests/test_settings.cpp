@@ -79,24 +79,6 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList({"playerimg.txt*"}, QDir::Files), QStringList{"playerimg.txt"});
     }
 
-    void refused_write_keeps_the_old_file()
-    {
-        TempAppFolder folder;
-        folder.write("/sound.txt", "true\r\n");
-        settings::WriteResult result;
-        {
-            RefusedWrites full_disk;
-            result = settings::write_lines(settings::kSoundFile, {settings::kSoundOff});
-        }
-        QVERIFY(!result.ok);
-        QVERIFY2(result.error.contains(folder.file("/sound.txt")), qPrintable(result.error));
-        QCOMPARE(folder.read("/sound.txt"), QByteArray("true\r\n"));
-        QCOMPARE(QDir(folder.path()).entryList({"sound.txt*"}, QDir::Files), QStringList{"sound.txt"});
-
-        settings::set_app_folder(folder.path() + "/gone");
-        QVERIFY(settings::write_lines(settings::kMenuFile, {settings::kMenuMarker}).error.contains("/gone/menu.txt"));
-    }
-
     void image_names_stay_inside_the_images_folder_data()
     {
         // clang-format off
