@@ -1,6 +1,7 @@
 // The settings files against real files: formats, line ends, byte-exact values, refused writes.
 #include "testsupport.h"
 
+#include "platform/files.h"
 #include "settings/settings.h"
 
 #include <QCoreApplication>
@@ -109,6 +110,8 @@ private slots:
         TempAppFolder folder;
         QDir(folder.path()).mkdir("user");
         folder.write("/user/mode.txt", "1\r\n");  // the player's own choice, made earlier
+        const auto latin1 = [&](const char* in) { return QFile::encodeName(folder.file(in)) + "k\xE4r.gif"; };
+        QCOMPARE(::link(qPrintable(folder.file("/images/ring.gif")), latin1("/images/")), 0);  // Qt cannot copy it
         std::optional<RefusedWrites> read_only(std::in_place);
         const bool writable = settings::can_write_in(folder.path());
         settings::choose_data_folder(folder.file("/full"), writable);  // a player's folder left incomplete is not used
@@ -117,11 +120,11 @@ private slots:
 
         settings::choose_data_folder(folder.file("/user"), writable);
         QCOMPARE(folder.read("/user/mode.txt") + folder.read("/user/sound.txt"), QByteArray("1\r\ntrue\r\n"));
-        QCOMPARE(QDir(folder.file("/user/images")).entryList(QDir::Files),
-                 QDir(folder.file("/images")).entryList(QDir::Files));
+        QCOMPARE(visible_file_names(folder.file("/user/images")), visible_file_names(folder.file("/images")));
         QCOMPARE(settings::image_path("ring.gif"), folder.file("/user/images/ring.gif"));
         QVERIFY(settings::write_lines(settings::kSoundFile, {settings::kSoundOff}).ok);
         QCOMPARE(folder.read("/user/sound.txt") + folder.read("/sound.txt"), QByteArray("False\r\ntrue\r\n"));
+        QVERIFY(::unlink(latin1("/images/")) == 0 && ::unlink(latin1("/user/images/")) == 0);  // nor remove it
     }
 };
 

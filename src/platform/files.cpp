@@ -32,6 +32,28 @@ bool open_regular_file(QFile& file, const QByteArray& path, QString& reason)
     return false;
 }
 
+bool copy_missing_file(const QByteArray& from, const QByteArray& to, QString& reason)
+{
+    QFile source;
+    QString unread;  // a source that reads as missing leaves nothing to copy
+    if (::access(to.constData(), F_OK) == 0 || !open_regular_file(source, from, unread))
+        return true;
+    const int fd = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    QFile target;
+    if (fd >= 0 && target.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        const QByteArray bytes = source.readAll();
+        if (target.write(bytes) == bytes.size() && target.flush())
+            return true;
+        reason = target.errorString();
+    } else {
+        reason = qt_error_string(errno);
+        if (fd >= 0)
+            ::close(fd);
+    }
+    ::unlink(to.constData());
+    return false;
+}
+
 QList<QByteArray> visible_file_names(const QString& folder)
 {
     QList<QByteArray> names;

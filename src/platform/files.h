@@ -18,6 +18,11 @@ namespace trivolo {
 // says why.
 bool open_regular_file(QFile& file, const QByteArray& path, QString& reason);
 
+// Gives `to` the contents of the regular file `from`, as a new file its owner can change,
+// unless `to` exists already or `from` reads as missing (see above). False only when the
+// copy fails (nothing is then left at `to`); `reason` says why.
+bool copy_missing_file(const QByteArray& from, const QByteArray& to, QString& reason);
+
 // The names of the visible regular files in the folder (links to them included; no hidden
 // files, no folders), sorted by their readable names, ignoring case. A folder that cannot
 // be read has none.

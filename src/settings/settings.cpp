@@ -33,12 +33,16 @@ QString& user_data_folder()
     return folder;
 }
 
-// The settings files and pictures a player may change, as the installation ships them.
-QStringList installed_data_files()
+// The settings files and pictures a player may change, as the installation ships them: their
+// names as bytes, relative to the application folder.
+QList<QByteArray> installed_data_files()
 {
-    QStringList names{kSoundFile, kModeFile, kPlayerImageFile, kMenuFile};
-    for (const QString& image : QDir(app_file(kImagesFolder)).entryList(QDir::Files))
-        names.append(QString(kImagesFolder) + QLatin1Char('/') + image);
+    QList<QByteArray> names;
+    for (const QLatin1StringView name : {kSoundFile, kModeFile, kPlayerImageFile, kMenuFile})
+        names.append(QByteArray(name.data(), name.size()));
+    const QByteArray images(kImagesFolder.data(), kImagesFolder.size());
+    for (const QByteArray& image : visible_file_names(app_file(kImagesFolder)))
+        names.append(images + '/' + image);
     return names;
 }
 
@@ -46,16 +50,14 @@ QStringList installed_data_files()
 // with a warning, when a copy fails.
 bool complete_from_installation(const QString& folder)
 {
-    for (const QString& name : installed_data_files()) {
-        const QString source = app_folder() + name;
-        const QString target = folder + name;
-        if (QFileInfo::exists(target) || !QFileInfo::exists(source))
-            continue;
-        if (!QFile::copy(source, target)) {
-            qCWarning(lcTrivolo, "cannot copy %s to %s", qUtf8Printable(source), qUtf8Printable(target));
+    for (const QByteArray& name : installed_data_files()) {
+        const QByteArray source = QFile::encodeName(app_folder()) + name;
+        const QByteArray target = QFile::encodeName(folder) + name;
+        if (QString reason; !copy_missing_file(source, target, reason)) {
+            qCWarning(lcTrivolo, "cannot copy %s to %s: %s", source.constData(), target.constData(),
+                      qUtf8Printable(reason));
             return false;
         }
-        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
     }
     return true;
 }
