@@ -2,7 +2,7 @@
 
 #include "settings/settings.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
 #include <QTest>
@@ -77,19 +77,6 @@ void click_cells(const TestApp& app, const QString& cells)
 {
     for (const QChar cell : cells)
         QTest::mouseClick(child(app.window(), QStringLiteral("p") + cell), Qt::LeftButton, {}, QPoint(60, 60));
-}
-
-QStringList tab_order(QWidget* window, int controls)
-{
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window))
-        return {};
-    QStringList order{QApplication::focusWidget()->objectName()};
-    while (order.size() < controls) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        order << QApplication::focusWidget()->objectName();
-    }
-    return order;
 }
 
 QImage picture_of(const QWidget* box)

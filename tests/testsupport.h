@@ -134,10 +134,6 @@ inline void trigger(const QObject* window, const char* action_name)
 // Left clicks on the cells whose digits the text holds, in order.
 void click_cells(const TestApp& app, const QString& cells);
 
-// The names of the controls the keyboard visits in turn, from the one that has the focus
-// once the window is active.
-QStringList tab_order(QWidget* window, int controls);
-
 // What a picture box shows (a null image when it shows nothing), and the picture a
 // file holds, converted alike for comparison.
 QImage picture_of(const QWidget* box);
