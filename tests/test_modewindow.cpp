@@ -35,23 +35,6 @@ class TestModeWindow : public QObject {
 private slots:
     void initTestCase() { install_font_substitutes(); }
     void cleanup() { TestApp::settle(); }
-    void keys_start_on_the_background()
-    {
-        // No stray key presses a button: the background holds the focus first, Quit comes before Play.
-        TestApp app({{"/mode.txt", QByteArray("1\r\n")}});
-        modefrm* window = open_mode_window(app);
-        QVERIFY(window && (window->windowFlags() & Qt::FramelessWindowHint));
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        QStringList order{QApplication::focusWidget()->objectName()};
-        for (int step = 0; step < 2; ++step) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            order << QApplication::focusWidget()->objectName();
-        }
-        QCOMPARE(order, QStringList({"Picture1", "quit", "play"}));
-        delete window;
-    }
-
     void stores_only_what_play_confirms_data()
     {
         // clang-format off

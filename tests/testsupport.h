@@ -142,6 +142,4 @@ QImage picture_file(const QString& path);
 
 }  // namespace trivolo::test
 
-Q_DECLARE_METATYPE(trivolo::test::ShownBox)
-Q_DECLARE_METATYPE(trivolo::BoxAnswer)
 Q_DECLARE_METATYPE(trivolo::Player)
