@@ -1,7 +1,5 @@
 #include "testsupport.h"
 
-#include "settings/settings.h"
-
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
@@ -26,11 +24,6 @@ TempAppFolder::TempAppFolder()
     settings::set_app_folder(dir_.path());
 }
 
-TempAppFolder::~TempAppFolder()
-{
-    settings::set_app_folder(QString());
-}
-
 void TempAppFolder::write(const QString& relative_name, const QByteArray& contents) const
 {
     QFile target(file(relative_name));
@@ -50,11 +43,6 @@ RefusedWrites::RefusedWrites()
     std::signal(SIGXFSZ, SIG_IGN);
     const rlimit none{0, saved_.rlim_max};
     setrlimit(RLIMIT_FSIZE, &none);
-}
-
-RefusedWrites::~RefusedWrites()
-{
-    setrlimit(RLIMIT_FSIZE, &saved_);
 }
 
 TestApp::TestApp(Files files)
@@ -83,16 +71,6 @@ QImage picture_of(const QWidget* box)
 {
     const QPixmap picture = qobject_cast<const QLabel*>(box)->pixmap();
     return picture.isNull() ? QImage() : picture.toImage().convertToFormat(QImage::Format_ARGB32);
-}
-
-QImage cell_picture(const main* window, int cell)
-{
-    return picture_of(child(window, QStringLiteral("p%1").arg(cell)));
-}
-
-QImage picture_file(const QString& path)
-{
-    return QImage(path).convertToFormat(QImage::Format_ARGB32);
 }
 
 }  // namespace trivolo::test

@@ -6,6 +6,7 @@
 #include "mainwindow/main.h"
 #include "platform/services.h"
 #include "platform/windowowner.h"
+#include "settings/settings.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -70,7 +71,7 @@ struct FakeDocuments : DocumentService {
 class TempAppFolder {
 public:
     TempAppFolder();
-    ~TempAppFolder();
+    ~TempAppFolder() { settings::set_app_folder({}); }
     Q_DISABLE_COPY_MOVE(TempAppFolder)
 
     QString path() const { return dir_.path(); }
@@ -88,7 +89,7 @@ private:
 class RefusedWrites {
 public:
     RefusedWrites();
-    ~RefusedWrites();
+    ~RefusedWrites() { setrlimit(RLIMIT_FSIZE, &saved_); }
     Q_DISABLE_COPY_MOVE(RefusedWrites)
 
 private:
@@ -137,8 +138,14 @@ void click_cells(const TestApp& app, const QString& cells);
 // What a picture box shows (a null image when it shows nothing), and the picture a
 // file holds, converted alike for comparison.
 QImage picture_of(const QWidget* box);
-QImage cell_picture(const main* window, int cell);
-QImage picture_file(const QString& path);
+inline QImage cell_picture(const main* window, int cell)
+{
+    return picture_of(child(window, QStringLiteral("p%1").arg(cell)));
+}
+inline QImage picture_file(const QString& path)
+{
+    return QImage(path).convertToFormat(QImage::Format_ARGB32);
+}
 
 }  // namespace trivolo::test
 
