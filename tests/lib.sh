@@ -15,8 +15,8 @@ start_desktop() {  # folder: an X server and a window manager for the rest of th
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$1/display" 2>/dev/null & pids+=("$!")
   wait_for test -s "$1/display" && DISPLAY=":$(head -n1 "$1/display")" && export DISPLAY
   openbox >/dev/null 2>&1 & pids+=("$!")
-  # A window mapped while the window manager is still starting can stay unmapped.
-  wait_for eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window'
+  # A window mapped while the window manager is still starting can stay unmapped: wait until it answers a request.
+  wait_for eval 'xdotool set_num_desktops 1 2>/dev/null && xprop -root _NET_NUMBER_OF_DESKTOPS | grep -q " 1$"'
 }
 # The visible window with this exact title, other than the one given, once it shows.
 window() { wait_for eval "xdotool search --onlyvisible --name '^$1\$' 2>/dev/null | grep -vx '${2:-none}' | head -n1 | grep ." | head -n1; }

@@ -1,36 +1,28 @@
 #!/usr/bin/env bash
-# The installed program (a complete application folder) under a real X server and window
-# manager, driven by real input: a game against the computer to its end, the window that
-# comes back, the mode window, the keyboard, the sound switch, the guide without a viewer,
-# the window at 120 dpi, and the end of the program when its window is closed.
+# The Debian package as a player meets it: the package test's unpacked root, copied and made read-only (root
+# gives up overriding file permissions), played as /usr/games/trivolo under a real X server and window manager
+# with real input: a game against the computer to its end, the window that comes back, the mode window, the
+# keyboard, the sound switch and the picture chooser saving to the player's own folder (seeded at the first start,
+# read back at the next), the guide without a viewer, a screen reader, 120 dpi, and the close of the window.
 set -uo pipefail
 # shellcheck source=tests/lib.sh
 . "$(dirname "$0")/lib.sh"
-needs Xvfb openbox xdotool xwininfo xprop import dbus-daemon
+needs Xvfb openbox xdotool xwininfo xprop import dbus-daemon setpriv prlimit
 
-work=$(mktemp -d)
-left=0 top=0 width=0 height=0  # set by geometry
-cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; [ -s "$work/stderr" ] && sed "s/^/trivolo: /" "$work/stderr"; rm -rf "$work"; }
+work=$(mktemp -d) player=() left=0 top=0 width=0 height=0  # left...height: set by geometry
+cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; [ -s "$work/stderr" ] && sed "s/^/trivolo: /" "$work/stderr"
+            chmod -R u+w "$work"; rm -rf "$work"; }
 trap cleanup EXIT
-
-cmake --install "$1" --prefix "$work/app" >/dev/null || { echo "install failed"; exit 1; }
-# The install leaves a complete application folder: the program and every shipped file as shipped.
-assets=$(cd "$(dirname "$0")/../assets" && pwd)
-check "the program is installed" test -x "$work/app/trivolo"
-while IFS= read -r -d '' file; do
-  check "${file#"$assets"/*/} is installed" cmp -s "$file" "$work/app/${file#"$assets"/*/}"
-done < <(find "$assets/app" "$assets/settings" -type f -print0)
-rm -f "$work/app/menu.txt"
-
+cp -a "$1/package/root/usr" "$work/" && chmod -R a-w "$work/usr" && mkdir -p "$work/home" "$work/share" || exit 1
+[ "$(id -u)" = 0 ] && player=(setpriv --inh-caps=-all "--bounding-set=-dac_override,-dac_read_search,-fowner")
+play() { "$@" "${player[@]}" "$work/usr/games/trivolo" 2>>"$work/stderr" & pids+=("$!"); }  # env, limits: as given
+# No sound server here: the game goes on silently.
+export HOME=$work/home XDG_DATA_HOME=$work/home/.local/share PULSE_SERVER="unix:$work/no-server"
+data=$XDG_DATA_HOME/Trivolo  # the player's folder
 start_desktop "$work"
-export PULSE_SERVER="unix:$work/no-server"  # no sound server here: the game goes on silently
 # Nor a viewer for the guide: the file types are known, but no application is set up.
-mkdir -p "$work/share" && ln -s /usr/share/mime "$work/share/mime"
-
-XDG_DATA_HOME="$work/share" XDG_DATA_DIRS="$work/share" XDG_CONFIG_HOME="$work/share" XDG_CONFIG_DIRS="$work/share" \
-  "$work/app/trivolo" 2>"$work/stderr" &
-app=$!
-pids+=("$app")
+ln -s /usr/share/mime "$work/share/mime" && touch "$work/started"
+play env XDG_DATA_DIRS="$work/share" XDG_CONFIG_HOME="$work/share" XDG_CONFIG_DIRS="$work/share"; app=$!
 
 geometry() { eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "left=" $4} /Absolute upper-left Y/ {print "top=" $4}
                                             /Width:/ {print "width=" $2} /Height:/ {print "height=" $2}')"; }
@@ -46,12 +38,14 @@ centred() {  # window: its frame, title bar included, is centred on the screen w
 main=$(window 'Trivolo By Quenrix')
 check "the main window opens" test -n "$main"
 [ -n "$main" ] || finish
+check "the player's folder is seeded from the installation" diff -r "$work/usr/lib/trivolo/images" "$data/images"
+rm -f "$data/menu.txt"
 check "the window with its frame is centred" wait_for centred "$main"
 geometry "$main"
 empty_cell=$(cell_pixel 7)
 
 press "$main" ctrl+n
-check "New Game writes menu.txt" wait_for same_bytes "$work/app/menu.txt" 'false\r\n'
+check "New Game writes the player's menu.txt" wait_for same_bytes "$data/menu.txt" 'false\r\n'
 # H1 C5 H6 C2 H8 C4 H9 C3 H7: the human completes the bottom row.
 for cell in 1 6 8 9 7; do
   xdotool mousemove "$(cell_x $cell)" "$(cell_y $cell)" click 1
@@ -82,9 +76,11 @@ press "$fresh" ctrl+F2
 box=$(window 'Sound Information')
 check "Sound Off answers" test -n "$box"
 [ -n "$box" ] && press "$box" Return
-check "Sound Off is remembered" wait_for same_bytes "$work/app/sound.txt" 'False\r\n'
+check "Sound Off is saved for the player" wait_for same_bytes "$data/sound.txt" 'False\r\n'
+press "$fresh" F1 && press "$(window 'Change Player1 Image.*')" Down Down Tab Tab space && press "$(window 'Image Change Confirmation')" Return
+check "the chosen picture is saved for the player" wait_for same_bytes "$data/playerimg.txt" 'ring.gif\r\nring.gif\r\n'
 
-xdotool key ctrl+h
+press "$fresh" ctrl+h
 check "Guide without a viewer names Help.CHM on stderr" wait_for grep -q '^trivolo: cannot show .*/Help.CHM: no viewer' "$work/stderr"
 
 # What a screen reader hears of a game from the keys alone: a private session bus starts the accessibility bus
@@ -93,18 +89,15 @@ bus=$(mkdir -m 700 "$work/run" && XDG_RUNTIME_DIR="$work/run" dbus-daemon --sess
 pids+=("${bus#*$'\n'}")
 on_bus=(env DBUS_SESSION_BUS_ADDRESS="${bus%$'\n'*}" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1)
 heard() { "${on_bus[@]}" /usr/bin/python3 "$(dirname "$0")/read-cells.py" | awk '/: empty$/ {n++; next} {printf "%s|", $0} END {print n + 0, "empty"}'; }
-"${on_bus[@]}" "$work/app/trivolo" 2>>"$work/stderr" &
-read_aloud=$!
+play "${on_bus[@]}"; read_aloud=$!
 press "$(window 'Trivolo By Quenrix' "$fresh")" ctrl+n; xdotool key 1
 check "a screen reader hears digit 1 and the computer's answer" \
   wait_for eval '[ "$(heard 2>/dev/null)" = "Cell 1, top left: Player1|Cell 5, centre: Computer|7 empty" ]'
 kill "$read_aloud"; wait "$read_aloud" 2>/dev/null  # gone before the next window is looked for
 
 # On a desktop at 120 dpi the whole window grows by a quarter, one-pixel grid lines included;
-# under a file size limit that refuses every write the program still starts.
-(ulimit -f 0 && QT_FONT_DPI=120 exec "$work/app/trivolo") 2>>"$work/stderr" &
-second=$!
-pids+=("$second")
+# under a file size limit that refuses every write the program still starts, with the player's settings.
+play env QT_FONT_DPI=120 prlimit --fsize=0; second=$!
 scaled=$(window 'Trivolo By Quenrix' "$fresh")
 check "a second game opens" test -n "$scaled"
 if [ -n "$scaled" ]; then
@@ -112,12 +105,13 @@ if [ -n "$scaled" ]; then
   check "the window is a quarter wider at 120 dpi" test $((width - 637 * 5 / 4)) -ge 0 -a $((width - 637 * 5 / 4)) -le 1
   check "the grid lines are drawn at 120 dpi" \
     wait_for eval '[ "$(pixel $((left + 300 * 5 / 4)) $((top + height - 513 * 5 / 4 + 144 * 5 / 4)))" != "$empty_cell" ]'
+  press "$scaled" ctrl+F2  # the sound is off already: no write is tried, which the limit would refuse
+  check "the next start reads the player's sound setting" test -n "$(window 'Sound Information' "$box")"
 fi
-kill "$second" 2>/dev/null
-wait "$second" 2>/dev/null
+kill "$second" 2>/dev/null; wait "$second" 2>/dev/null
 
 press "$fresh" alt+F4  # the window manager's close
 check "closing the main window ends the program" wait_for eval '! kill -0 $app 2>/dev/null'
-wait "$app"
-check "the program ends cleanly" test $? -eq 0
+wait "$app"; check "the program ends cleanly" test $? -eq 0
+check "nothing is written in the installation" test -z "$(find "$work/usr" -newer "$work/started")"
 finish
