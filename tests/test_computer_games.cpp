@@ -11,10 +11,9 @@ namespace {
 // An oracle independent of the game's own referee: does the text hold a whole line?
 bool holds_a_line(const QString& moves)
 {
-    static const char* const lines[] = {"123", "456", "789", "147", "258", "369", "159", "357"};
-    return std::any_of(std::begin(lines), std::end(lines), [&](const char* line) {
-        return moves.contains(QLatin1Char(line[0])) && moves.contains(QLatin1Char(line[1]))
-            && moves.contains(QLatin1Char(line[2]));
+    const QStringList lines{"123", "456", "789", "147", "258", "369", "159", "357"};
+    return std::ranges::any_of(lines, [&](const QString& line) {
+        return std::ranges::all_of(line, [&](QChar cell) { return moves.contains(cell); });
     });
 }
 

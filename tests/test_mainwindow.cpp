@@ -19,11 +19,6 @@ namespace {
 
 const QByteArray kTwo("1\r\n"), kOn("true\r\n"), kOff("False\r\n"), kMarks("star.jpeg\r\nheart.ico\r\n");
 
-QString text_of(const main* window, const char* name)
-{
-    return child<QLabel>(window, QLatin1String(name))->text();
-}
-
 QImage shown(const main* window, const char* name)
 {
     return picture_of(child(window, QLatin1String(name)));
@@ -67,7 +62,8 @@ private slots:
         app.owner.reload();  // a fresh window comes up restored, whatever the old one was
         main* window = app.window();
         QVERIFY(!(window->windowState() & Qt::WindowMinimized));
-        QCOMPARE(text_of(window, "slevel") + " " + text_of(window, "modeshow1"), "OFF Player2");
+        QCOMPARE(child<QLabel>(window, "slevel")->text() + " " + child<QLabel>(window, "modeshow1")->text(),
+                 "OFF Player2");
         // The pictures shown at the start are compiled in: a folder without pictures still shows them.
         for (const char* name : {"Picture1", "howpic", "playerlevel"})
             QVERIFY2(!shown(window, name).isNull(), name);
@@ -97,7 +93,8 @@ private slots:
         QFETCH(QByteArray, after);
         TestApp app({{"/sound.txt", before}});
         QString label_while_box_open;
-        app.boxes.on_show = [&](const ShownBox&) { label_while_box_open = text_of(app.window(), "slevel"); };
+        app.boxes.on_show
+            = [&](const ShownBox&) { label_while_box_open = child<QLabel>(app.window(), "slevel")->text(); };
         std::optional<RefusedWrites> full_disk;
         if (message.isEmpty())
             full_disk.emplace();
@@ -125,7 +122,7 @@ private slots:
         QVERIFY(!child(window, "howpic")->isVisible());
         QCOMPARE(shown(window, "playerpics"), mark("star.jpeg"));
         QCOMPARE(shown(window, "playerlevel"), banner("/docs/player1.gif"));
-        QCOMPARE(text_of(window, "msgb"), "Now Player1");
+        QCOMPARE(child<QLabel>(window, "msgb")->text(), "Now Player1");
         QCOMPARE(app.folder.read("/menu.txt"), QByteArray("false\r\n"));
         QImage cell_during_sound;  // the mark is on the board while the turn sound plays
         app.sound.on_play = [&](const QString&) { cell_during_sound = shown(window, "p5"); };
@@ -133,7 +130,7 @@ private slots:
         QCOMPARE(cell_during_sound, mark("star.jpeg"));
         QCOMPARE(shown(window, "playerpics"), mark("heart.ico"));
         QCOMPARE(shown(window, "playerlevel"), banner("/docs/player2.gif"));
-        QCOMPARE(text_of(window, "msgb"), "Now Player2");
+        QCOMPARE(child<QLabel>(window, "msgb")->text(), "Now Player2");
         app.sound.on_play = {};
         click_cells(app, "355");  // a taken cell ignores clicks
         QCOMPARE(shown(window, "p3"), mark("heart.ico"));
@@ -148,9 +145,8 @@ private slots:
                 {"First Quit This Game, Then Change Mode", BoxButtons::OkInformation, "Cannot Change Game Mode Now."},
                 {"Are You Sure To Quit This Game ?", BoxButtons::YesNo, "Quit Confirmation"}}));
         QCOMPARE(app.documents.opened, QStringList{app.folder.file("/Help.CHM")});
-        QCOMPARE(
-            app.sounds(),
-            QStringList({"/sounds/start.wav", "/sounds/player1.wav", "/sounds/player2.wav", "/sounds/player1.wav"}));
+        QCOMPARE(app.sounds().join(' '),
+                 "/sounds/start.wav /sounds/player1.wav /sounds/player2.wav /sounds/player1.wav");
         TestApp::settle();
         QVERIFY(app.window()->isVisible() && app.window()->isEnabled() && !app.game().game_running());
         // A refused write of the marker only goes to standard error.

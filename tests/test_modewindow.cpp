@@ -111,7 +111,6 @@ private slots:
             QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, pressed + QPoint(40, 25) - shift);
             QCOMPARE(window->pos(), start + shift);
             QVERIFY(window->isVisible());
-            QCOMPARE(app.folder.read("/mode.txt"), QByteArray("0\r\n"));
             delete window;
         }
     }

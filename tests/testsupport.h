@@ -96,8 +96,7 @@ private:
     rlimit saved_{};
 };
 
-// Settings files to write into the application folder before the program starts:
-// relative name and contents.
+// Settings files (relative name, contents) to write before the program starts.
 using Files = std::initializer_list<std::pair<QString, QByteArray>>;
 
 // The program with fake services and a temporary application folder: the first
