@@ -24,16 +24,17 @@
 namespace {
 
 struct AlwaysYes : trivolo::MessageBoxService {
-    trivolo::BoxAnswer show(const QString&, trivolo::BoxButtons, const QString&) override
+    trivolo::BoxAnswer show(const QString& /*prompt*/, trivolo::BoxButtons /*buttons*/,
+                            const QString& /*title*/) override
     {
         return trivolo::BoxAnswer::Yes;
     }
 };
 struct Silence : trivolo::SoundService {
-    void play(const QString&) override { }
+    void play(const QString& /*path*/) override { }
 };
 struct NoViewer : trivolo::DocumentService {
-    void open(const QString&) override { }
+    void open(const QString& /*path*/) override { }
 };
 
 void copy_app_folder(const QString& to_folder)
