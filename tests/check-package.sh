@@ -1,22 +1,21 @@
 #!/usr/bin/env bash
-# The Debian package, built from this build tree into BUILD/package/ and unpacked in its root/ (where the
-# whole-program test plays it): lintian finds no error, its desktop files are valid, its application folder
-# holds the program and every shipped file byte for byte, and it has all else the game needs.
+# The Debian package the build made in BUILD/package/, unpacked into a temporary folder: lintian finds no error,
+# its desktop files are valid, its application folder holds the program and every shipped file byte for byte,
+# and it has all else the game needs.
 set -uo pipefail
 # shellcheck source=tests/lib.sh
 . "$(dirname "$0")/lib.sh"
-build=$1 source=$2 id=example.quenrix.trivolo
-needs dpkg-shlibdeps desktop-file-validate appstreamcli lintian file
-rm -rf "$build/package"
-cpack --config "$build/CPackConfig.cmake" -B "$build/package" >/dev/null || { echo "cpack failed"; exit 1; }
-deb=$(echo "$build"/package/trivolo_*.deb) root=$build/package/root lib=$build/package/root/usr/lib/trivolo
+source=$2 id=example.quenrix.trivolo work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+needs desktop-file-validate appstreamcli lintian file
+deb=$(echo "$1"/package/trivolo_*.deb) root=$work/root lib=$work/root/usr/lib/trivolo
 dpkg-deb -x "$deb" "$root" || exit 1
 
 check "lintian finds no error" lintian --fail-on error "$deb"
 check "the desktop entry is valid" test -z "$(desktop-file-validate "$root/usr/share/applications/$id.desktop")"
 check "the metainfo is valid" appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
-mkdir "$build/package/shipped" && cp -r "$source"/assets/{app,settings}/. "$build/package/shipped" || exit 1
-check "the application folder holds the shipped files byte for byte, and the program" diff -r -x trivolo "$lib" "$build/package/shipped"
+mkdir "$work/shipped" && cp -r "$source"/assets/{app,settings}/. "$work/shipped" || exit 1
+check "the application folder holds the shipped files byte for byte, and the program" diff -r -x trivolo "$lib" "$work/shipped"
 exec=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/$id.desktop")
 check "the desktop entry starts the program" test "$root$exec" -ef "$lib/trivolo"
 for size in 16 32 48 64 128 256; do

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The Debian package as a player meets it: the package test's unpacked root, copied and made read-only (root
+# The Debian package as a player meets it: the package the build made, unpacked and made read-only (root
 # gives up overriding file permissions), played as /usr/games/trivolo under a real X server and window manager
 # with real input: a game against the computer to its end, the window that comes back, the mode window, the
 # keyboard, the sound switch and the picture chooser saving to the player's own folder (seeded at the first start,
@@ -13,7 +13,7 @@ work=$(mktemp -d) player=() left=0 top=0 width=0 height=0  # left...height: set 
 cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; [ -s "$work/stderr" ] && sed "s/^/trivolo: /" "$work/stderr"
             chmod -R u+w "$work"; rm -rf "$work"; }
 trap cleanup EXIT
-cp -a "$1/package/root/usr" "$work/" && chmod -R a-w "$work/usr" && mkdir -p "$work/home" "$work/share" || exit 1
+dpkg-deb -x "$1"/package/trivolo_*.deb "$work" && chmod -R a-w "$work/usr" && mkdir -p "$work/home" "$work/share" || exit 1
 [ "$(id -u)" = 0 ] && player=(setpriv --inh-caps=-all "--bounding-set=-dac_override,-dac_read_search,-fowner")
 play() { "$@" "${player[@]}" "$work/usr/games/trivolo" 2>>"$work/stderr" & pids+=("$!"); }  # env, limits: as given
 # No sound server here: the game goes on silently.
