@@ -24,7 +24,7 @@ start_desktop "$work"
 ln -s /usr/share/mime "$work/share/mime" && touch "$work/started"
 play env XDG_DATA_DIRS="$work/share" XDG_CONFIG_HOME="$work/share" XDG_CONFIG_DIRS="$work/share"; app=$!
 
-geometry() { eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "left=" $4} /Absolute upper-left Y/ {print "top=" $4}
+geometry() { [ -n "$1" ] && eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "left=" $4} /Absolute upper-left Y/ {print "top=" $4}
                                             /Width:/ {print "width=" $2} /Height:/ {print "height=" $2}')"; }
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n1 | awk '{print $3}'; }
 cell_x() { echo $((left + 224 + ($1 - 1) % 3 * 136 + 60)); }
