@@ -90,9 +90,10 @@ pids+=("${bus#*$'\n'}")
 on_bus=(env DBUS_SESSION_BUS_ADDRESS="${bus%$'\n'*}" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1)
 heard() { "${on_bus[@]}" /usr/bin/python3 "$(dirname "$0")/read-cells.py" | awk '/: empty$/ {n++; next} {printf "%s|", $0} END {print n + 0, "empty"}'; }
 play "${on_bus[@]}"; read_aloud=$!
-press "$(window 'Trivolo By Quenrix' "$fresh")" ctrl+n; xdotool key 1
-check "a screen reader hears digit 1 and the computer's answer" \
-  wait_for eval '[ "$(heard 2>/dev/null)" = "Cell 1, top left: Player1|Cell 5, centre: Computer|7 empty" ]'
+press "$(window 'Trivolo By Quenrix' "$fresh")" ctrl+n; xdotool key 1 3 4  # the computer wins: 5, 2, 8
+check "a screen reader hears a whole game from the digits, with the computer's answers, as it ends" \
+  wait_for eval '[ "$(heard 2>/dev/null)" = "Cell 1, top left: Player1|Cell 2, top centre: Computer|Cell 3, top right: Player1|Cell 4, centre left: Player1|Cell 5, centre: Computer|Cell 8, bottom centre: Computer|3 empty" ]'
+check "the closing message is open meanwhile" test -n "$(window 'Game Ends\.')"
 kill "$read_aloud"; wait "$read_aloud" 2>/dev/null  # gone before the next window is looked for
 
 # On a desktop at 120 dpi the whole window grows by a quarter, one-pixel grid lines included;
