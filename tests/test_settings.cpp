@@ -62,12 +62,14 @@ private slots:
         // A second name for the old file still shows the old contents afterwards: the new
         // contents went to a new file that took the name in one step.
         QCOMPARE(::link(qPrintable(folder.file(kFile)), qPrintable(folder.file("/old.txt"))), 0);
-        folder.write("/playerimg.txt.Xy3bZ9", "left by a write killed half way");
+        folder.write("/playerimg.txt.trivolo-new-Xy3bZ9", "left by a write killed half way");
+        folder.write("/playerimg.txt.backup", "the player's own");
 
         QVERIFY(settings::write_lines(kFile, settings::read_first_two_lines(kFile)).ok);
         QCOMPARE(folder.read(kFile), QByteArray("k\344fer.gif\r\nk\303\244fer.gif\r\n"));
         QCOMPARE(folder.read("/old.txt"), before);
-        QCOMPARE(QDir(folder.path()).entryList({"playerimg.txt*"}, QDir::Files), QStringList{"playerimg.txt"});
+        QCOMPARE(QDir(folder.path()).entryList({"playerimg.txt*"}),
+                 QStringList({"playerimg.txt", "playerimg.txt.backup"}));
     }
 
     void image_names_stay_inside_the_images_folder_data()

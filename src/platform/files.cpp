@@ -3,6 +3,8 @@
 #include <QFile>
 
 #include <algorithm>
+#include <array>
+#include <climits>
 #include <utility>
 
 #include <dirent.h>
@@ -51,6 +53,38 @@ bool copy_missing_file(const QByteArray& from, const QByteArray& to, QString& re
             ::close(fd);
     }
     ::unlink(to.constData());
+    return false;
+}
+
+bool replace_file(const QByteArray& path, const QByteArray& bytes, QString& reason)
+{
+    // Through a link, the file it leads to is replaced and the link kept.
+    std::array<char, PATH_MAX> resolved{};
+    const QByteArray target = ::realpath(path.constData(), resolved.data()) ? QByteArray(resolved.data()) : path;
+    QByteArray temporary = target + kReplacementSuffix + "XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        reason = qt_error_string(errno);
+        return false;
+    }
+    struct stat old { };
+    const mode_t mode = ::stat(target.constData(), &old) == 0 ? old.st_mode & 07777 : 0644;
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t count = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            break;
+        done += count;
+    }
+    const bool written = done == bytes.size() && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    const int write_error = errno;
+    ::close(fd);
+    if (written && ::rename(temporary.constData(), target.constData()) == 0)
+        return true;
+    reason = qt_error_string(written ? errno : write_error);
+    ::unlink(temporary.constData());
     return false;
 }
 

@@ -23,6 +23,14 @@ bool open_regular_file(QFile& file, const QByteArray& path, QString& reason);
 // copy fails (nothing is then left at `to`); `reason` says why.
 bool copy_missing_file(const QByteArray& from, const QByteArray& to, QString& reason);
 
+// Puts the bytes in the file at the path in one step, so that a write refused or killed half way
+// leaves the old contents in place: they go to a new file beside it, named after it with
+// kReplacementSuffix and six random characters, which then takes its name. The file keeps its
+// permissions (a new one gets read and write for its owner, read for others). False when the
+// write fails; `reason` says why.
+inline constexpr char kReplacementSuffix[] = ".trivolo-new-";
+bool replace_file(const QByteArray& path, const QByteArray& bytes, QString& reason);
+
 // The names of the visible regular files in the folder (links to them included; no hidden
 // files, no folders), sorted by their readable names, ignoring case. A folder that cannot
 // be read has none.

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <optional>
@@ -117,14 +116,14 @@ QStringList read_lines(QLatin1StringView relative_name, int count, QString* unre
     return lines;
 }
 
-// A write killed half way leaves its temporary beside the file, named as QSaveFile names
-// it: the file's name, a dot and six random letters or digits.
+// A write killed half way leaves its new file beside the file (see replace_file); the next
+// write removes it.
 void remove_stale_temporaries(const QString& path)
 {
     const QFileInfo target(path);
     QDir folder = target.dir();
-    for (const QString& name :
-         folder.entryList({target.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::CaseSensitive))
+    const QString pattern = target.fileName() + QLatin1String(kReplacementSuffix) + QStringLiteral("??????");
+    for (const QString& name : folder.entryList({pattern}, QDir::Files | QDir::CaseSensitive))
         folder.remove(name);
 }
 
@@ -220,15 +219,9 @@ WriteResult write_lines(QLatin1StringView relative_name, const QStringList& valu
     for (const QString& value : values)
         text += value.toLatin1() + "\r\n";
 
-    // QSaveFile writes beside the file and renames over it on commit, so a refused
-    // or interrupted write leaves the old contents in place. The explicit flush
-    // matters: Qt 6.4's commit() reports success even when its own final flush
-    // failed (a full disk), and would then put an empty file in place of the old one.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush() && file.commit())
+    QString reason;
+    if (replace_file(QFile::encodeName(path), text, reason))
         return {};
-    const QString reason = file.errorString();
-    file.cancelWriting();
     return refused_write(relative_name, reason);
 }
 
