@@ -40,20 +40,12 @@ bool copy_missing_file(const QByteArray& from, const QByteArray& to, QString& re
     QString unread;  // a source that reads as missing leaves nothing to copy
     if (::access(to.constData(), F_OK) == 0 || !open_regular_file(source, from, unread))
         return true;
-    const int fd = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    QFile target;
-    if (fd >= 0 && target.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
-        const QByteArray bytes = source.readAll();
-        if (target.write(bytes) == bytes.size() && target.flush())
-            return true;
-        reason = target.errorString();
-    } else {
-        reason = qt_error_string(errno);
-        if (fd >= 0)
-            ::close(fd);
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError) {
+        reason = source.errorString();
+        return false;
     }
-    ::unlink(to.constData());
-    return false;
+    return replace_file(to, bytes, reason);
 }
 
 bool replace_file(const QByteArray& path, const QByteArray& bytes, QString& reason)

@@ -18,9 +18,10 @@ namespace trivolo {
 // says why.
 bool open_regular_file(QFile& file, const QByteArray& path, QString& reason);
 
-// Gives `to` the contents of the regular file `from`, as a new file its owner can change,
-// unless `to` exists already or `from` reads as missing (see above). False only when the
-// copy fails (nothing is then left at `to`); `reason` says why.
+// Gives `to` the contents of the regular file `from`, as a new file its owner can change
+// (written as replace_file writes, so a copy cut short leaves nothing at `to`), unless `to`
+// exists already or `from` reads as missing (see above). False only when the copy fails;
+// `reason` says why.
 bool copy_missing_file(const QByteArray& from, const QByteArray& to, QString& reason);
 
 // Puts the bytes in the file at the path in one step, so that a write refused or killed half way
