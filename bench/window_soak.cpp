@@ -8,13 +8,11 @@
 #include "mainwindow/main.h"
 #include "mainwindow/picturebox.h"
 #include "platform/windowowner.h"
-#include "settings/settings.h"
+#include "testsupport.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDirIterator>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -36,20 +34,6 @@ struct Silence : trivolo::SoundService {
 struct NoViewer : trivolo::DocumentService {
     void open(const QString& /*path*/) override { }
 };
-
-void copy_app_folder(const QString& to_folder)
-{
-    for (const QString source : {TRIVOLO_ASSET_DIR, TRIVOLO_SETTINGS_DIR}) {
-        QDirIterator entries(source, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (entries.hasNext()) {
-            const QString from = entries.next();
-            const QString to = to_folder + from.mid(source.size());
-            QDir().mkpath(QFileInfo(to).path());
-            QFile::copy(from, to);
-            QFile(to).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        }
-    }
-}
 
 double resident_kib()
 {
@@ -94,9 +78,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     const int replacements = argc > 1 ? QByteArray(argv[1]).toInt() : 1000;
-    QTemporaryDir folder;
-    copy_app_folder(folder.path());
-    trivolo::settings::set_app_folder(folder.path());
+    const trivolo::test::TempAppFolder folder;  // the program plays in a copy of the shipped folder
 
     AlwaysYes boxes;
     Silence sound;
