@@ -116,7 +116,8 @@ private slots:
         TestApp app({{"/mode.txt", kTwo}, {"/sound.txt", kOn}, {"/playerimg.txt", kMarks}});
         main* window = app.window();
         app.folder.remove("/menu.txt");
-        const auto mark = [](const char* name) { return picture_file(QFile::decodeName(settings::image_path(name))); };
+        const auto mark
+            = [](const char* name) { return picture_file(QFile::decodeName(settings::image_path(name).value())); };
         const auto banner = [&](const char* name) { return picture_file(app.folder.file(name)); };
         trigger(window, "ngame");
         QVERIFY(!child(window, "howpic")->isVisible());

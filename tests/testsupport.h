@@ -105,7 +105,7 @@ struct TestApp {
     explicit TestApp(Files files = {});
 
     main* window() const { return qobject_cast<main*>(owner.window()); }
-    const main::GameState& game() const { return window()->game(); }
+    const GameState& game() const { return window()->game(); }
     // Runs the deletions the last reload left pending.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     // The sounds played, as names relative to the application folder.

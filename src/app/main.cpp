@@ -4,6 +4,7 @@
 #include "imagechooser/choosers.h"
 #include "platform/desktopsound.h"
 #include "platform/documents.h"
+#include "platform/log.h"
 #include "platform/messageboxes.h"
 #include "platform/windowowner.h"
 #include "platform/windows.h"
@@ -26,7 +27,12 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Trivolo"));
     // An installed game's folder belongs to root: each player then keeps their settings and
     // pictures in a folder of their own, under the name just set.
-    trivolo::settings::choose_data_folder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    namespace settings = trivolo::settings;
+    if (const trivolo::Result<> chosen
+        = settings::choose_data_folder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                                       settings::can_write_in(settings::app_folder()));
+        !chosen.ok())
+        qCWarning(trivolo::lcTrivolo, "%s", qUtf8Printable(chosen.reason()));
     // The name the desktop entry and the window manager know the program by.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quenrix.trivolo"));
     QIcon icon(QStringLiteral(":/builtin/trivolo.ico"));

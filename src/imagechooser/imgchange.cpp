@@ -152,24 +152,18 @@ void imgchange::Command1_click()
 {
     // The other player's line is taken as the file holds it now, so that a choice made
     // meanwhile in the other chooser survives.
-    QString unreadable;
-    const QStringList stored = read_first_two_lines(kPlayerImageFile, &unreadable);
-    // A file that is there but could not be read is left alone: writing it would lose the
-    // other player's line.
-    if (!unreadable.isEmpty()) {
-        report_write_failure(
-            services_.boxes,
-            refused_write(kPlayerImageFile, QStringLiteral("it could not be read (%1)").arg(unreadable)).error);
+    const Result<QStringList> stored = read_first_two_lines_to_rewrite(kPlayerImageFile);
+    if (!stored.ok()) {
+        report_write_failure(services_.boxes, stored.reason());
         return;
     }
     if (player_ == Player::Player1)
-        p2file = stored.at(1);
+        p2file = stored.value().at(1);
     else
-        p1file = stored.at(0);
+        p1file = stored.value().at(0);
 
-    const WriteResult saved = write_lines(kPlayerImageFile, {p1file, p2file});
-    if (!saved.ok) {
-        report_write_failure(services_.boxes, saved.error);
+    if (const Result<> saved = write_lines(kPlayerImageFile, {p1file, p2file}); !saved.ok()) {
+        report_write_failure(services_.boxes, saved.reason());
         return;
     }
     services_.boxes.show(QLatin1String(layout_of(player_).confirmation), BoxButtons::OkOnly,

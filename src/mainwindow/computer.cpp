@@ -3,6 +3,7 @@
 
 #include "mainwindow/marks.h"
 #include "platform/windowowner.h"
+#include "settings/settings.h"
 #include "ui_main.h"
 
 namespace trivolo {
@@ -11,29 +12,29 @@ using namespace settings;
 
 void main::computer_select()
 {
-    state.p1moves += state.lastcell;
-    check(state.p1moves);
+    state_.record_human_move();
+    check(state_.p1moves);
     show_turn_panel(load_computer_mark(), Player::Player2);
     play_sound(kPlayer2Sound);
-    state.turn = Player::Player2;
-    if (!state.gameover) {
-        if (state.computer_answers_first())
-            place_computer_mark(rules::first_answer(state.lastcell));
-        else if (state.computer_answers_by_rules())
+    state_.pass_turn();
+    if (!state_.gameover) {
+        if (state_.computer_answers_first())
+            place_computer_mark(rules::first_answer(state_.lastcell));
+        else if (state_.computer_answers_by_rules())
             check_lose();
-        check(state.p2moves);
-        ++state.gamestate;
+        check(state_.p2moves);
+        ++state_.gamestate;
         show_turn_panel(player_mark(Player::Player1), Player::Player1);
         play_sound(kPlayer1Sound);
-        state.turn = Player::Player1;
+        state_.pass_turn();
     }
-    if (state.gameover)
+    if (state_.gameover)
         owner_.reload();
 }
 
 void main::check_lose()
 {
-    const QString cell = rules::choose_cell(state.winlines, state.p1moves, state.p2moves);
+    const QString cell = rules::choose_cell(state_.winlines, state_.p1moves, state_.p2moves);
     if (!cell.isEmpty())
         place_computer_mark(cell);
 }
@@ -41,7 +42,7 @@ void main::check_lose()
 void main::place_computer_mark(const QString& cell)
 {
     putc(cell.toInt());
-    state.p2moves += cell;
+    state_.p2moves += cell;
 }
 
 void main::putc(int cell)
@@ -49,7 +50,7 @@ void main::putc(int cell)
     if (cell < 1 || cell > 9)
         return;
     put_mark(cell, load_computer_mark(), Player::Player2);
-    state.set_free(cell, false);
+    state_.set_free(cell, false);
 }
 
 }  // namespace trivolo

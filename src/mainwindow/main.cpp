@@ -20,11 +20,6 @@ namespace trivolo {
 
 namespace {
 
-constexpr std::array<bool main::GameState::*, 9> kFreeFlags{
-    &main::GameState::p1free, &main::GameState::p2free, &main::GameState::p3free,
-    &main::GameState::p4free, &main::GameState::p5free, &main::GameState::p6free,
-    &main::GameState::p7free, &main::GameState::p8free, &main::GameState::p9free};
-
 constexpr std::array<QLatin1StringView, 9> kCellPlaces{
     QLatin1StringView("top left"),    QLatin1StringView("top centre"),    QLatin1StringView("top right"),
     QLatin1StringView("centre left"), QLatin1StringView("centre"),        QLatin1StringView("centre right"),
@@ -61,44 +56,9 @@ BoardKey board_key(const QKeyEvent& event, int focused)
 
 }  // namespace
 
-main::GameState main::GameState::started(bool soundon, const QStringList& images, const QString& mode)
-{
-    return {.p1free = true,
-            .p2free = true,
-            .p3free = true,
-            .p4free = true,
-            .p5free = true,
-            .p6free = true,
-            .p7free = true,
-            .p8free = true,
-            .p9free = true,
-            .turn = Player::Player1,
-            .p1moves = {},
-            .p2moves = {},
-            .lastcell = {},
-            .soundon = soundon,
-            .p1img = images.value(0),
-            .p2img = images.value(1),
-            .won = false,
-            .gameover = false,
-            .mode = mode,
-            .gamestate = 1,
-            .winlines = rules::standard_win_lines()};
-}
-
-bool main::GameState::is_free(int cell) const
-{
-    return this->*kFreeFlags.at(cell - 1);
-}
-
-void main::GameState::set_free(int cell, bool free)
-{
-    this->*kFreeFlags.at(cell - 1) = free;
-}
-
 main::main(Services& services, MainWindowOwner& owner, ImageChoosers& choosers, QWidget* parent)
     : QMainWindow(parent)
-    , ui_(std::make_unique<::Ui::main>())
+    , ui_(std::make_unique<Ui::main>())
     , services_(services)
     , owner_(owner)
     , choosers_(choosers)
@@ -146,7 +106,7 @@ void main::keyPressEvent(QKeyEvent* event)
 {
     const BoardKey key = board_key(*event, focused_cell());
     // Without a game the board keys do nothing, as clicks do nothing.
-    if (key.cell == 0 || !state.game_running()) {
+    if (key.cell == 0 || !state_.game_running()) {
         QMainWindow::keyPressEvent(event);
         return;
     }
@@ -190,7 +150,7 @@ PictureBox* main::cell_box(int cell) const
 
 void main::gmode_click()
 {
-    if (state.game_running()) {
+    if (state_.game_running()) {
         services_.boxes.show(QStringLiteral("First Quit This Game, Then Change Mode"), BoxButtons::OkInformation,
                              QStringLiteral("Cannot Change Game Mode Now."));
         return;

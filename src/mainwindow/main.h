@@ -1,19 +1,17 @@
 #pragma once
 
-#include "game/player.h"
-#include "game/rules.h"
+#include "game/gamestate.h"
 #include "platform/services.h"
-#include "settings/settings.h"
 
 #include <QMainWindow>
 
 #include <memory>
 
+namespace trivolo {
+
 namespace Ui {
 class main;
 }
-
-namespace trivolo {
 
 class ImageChoosers;
 class MainWindowOwner;
@@ -25,51 +23,11 @@ class PictureBox;
 class main : public QMainWindow {
     Q_OBJECT
 public:
-    // Everything the window knows about its game. A fresh window has no game: every
-    // cell is taken as far as clicks are concerned until New Game frees them.
-    struct GameState {
-        bool p1free = false;
-        bool p2free = false;
-        bool p3free = false;
-        bool p4free = false;
-        bool p5free = false;
-        bool p6free = false;
-        bool p7free = false;
-        bool p8free = false;
-        bool p9free = false;
-        Player turn = Player::Nobody;  // whose mark goes down next (Player2: also the computer answering)
-        QString p1moves;               // Player1's cells in the order taken
-        QString p2moves;               // Player2's or the computer's cells in the order taken
-        QString lastcell;              // the cell the human clicked last
-        bool soundon = false;
-        QString p1img;  // Player1's mark picture, as playerimg.txt names it
-        QString p2img;  // Player2's mark picture
-        bool won = false;
-        bool gameover = false;  // the game has been announced; the window is about to be replaced
-        QString mode;           // the first line of mode.txt
-        qint16 gamestate = 0;   // 0 no game; from 1 a game runs (one-player: the human's move number)
-        rules::WinLines winlines{};
-
-        // The state New Game starts from: every cell free, Player1 to move.
-        static GameState started(bool soundon, const QStringList& images, const QString& mode);
-
-        bool game_running() const { return gamestate >= 1; }
-        bool against_computer() const { return settings::is_computer_mode(mode); }
-        // The computer's first answer follows the human's first mark; its next three come
-        // from the rule list; after the human's fifth mark the board is full.
-        bool computer_answers_first() const { return gamestate == 1; }
-        bool computer_answers_by_rules() const { return gamestate >= 2 && gamestate <= 4; }
-        bool is_free(int cell) const;
-        void set_free(int cell, bool free);
-        const QString& img(Player player) const { return player == Player::Player1 ? p1img : p2img; }
-        QString& moves(Player player) { return player == Player::Player1 ? p1moves : p2moves; }
-    };
-
     main(Services& services, MainWindowOwner& owner, ImageChoosers& choosers, QWidget* parent = nullptr);
     ~main() override;
 
     // Read-only view of the game, for tests.
-    const GameState& game() const { return state; }
+    const GameState& game() const { return state_; }
 
 protected:
     // The board from the keyboard: arrows move between the cells, Space or Return marks
@@ -134,11 +92,11 @@ private:
     PictureBox* cell_box(int cell) const;
     QPixmap player_mark(Player player) const;
 
-    std::unique_ptr<::Ui::main> ui_;
+    std::unique_ptr<Ui::main> ui_;
     Services& services_;
     MainWindowOwner& owner_;
     ImageChoosers& choosers_;
-    GameState state;
+    GameState state_;
 };
 
 }  // namespace trivolo

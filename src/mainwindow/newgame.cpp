@@ -3,6 +3,7 @@
 
 #include "platform/log.h"
 #include "platform/windowowner.h"
+#include "settings/settings.h"
 #include "ui_main.h"
 
 namespace trivolo {
@@ -12,7 +13,7 @@ using namespace settings;
 void main::ngame_click()
 {
     // A window holds one game; after it, the window is replaced by a fresh one.
-    if (state.game_running()) {
+    if (state_.game_running()) {
         services_.boxes.show(QStringLiteral("First Quit This Game, Then Start New Game."), BoxButtons::OkInformation,
                              QStringLiteral("Cannot start New Game Now."));
         return;
@@ -22,25 +23,24 @@ void main::ngame_click()
     ui_->howpic->setPixmap(QPixmap());
     ui_->howpic->setVisible(false);
 
-    state = GameState::started(state.soundon, read_first_two_lines(kPlayerImageFile), read_first_line(kModeFile));
+    state_ = GameState::started(state_.soundon, read_first_two_lines(kPlayerImageFile), read_game_mode());
 
     show_turn_panel(player_mark(Player::Player1), Player::Player1);
     play_sound(kStartSound);
     play_sound(kPlayer1Sound);
 
-    if (!state.against_computer())
+    if (!state_.against_computer())
         ui_->msgb->setText(QStringLiteral("Now Player1"));
     show_sides();
 
     // Nothing reads this marker back, so a refused write need not stop the game.
-    const WriteResult saved = write_lines(kMenuFile, {kMenuMarker});
-    if (!saved.ok)
-        qCWarning(lcTrivolo, "%s", qUtf8Printable(saved.error));
+    if (const Result<> saved = write_lines(kMenuFile, {kMenuMarker}); !saved.ok())
+        qCWarning(lcTrivolo, "%s", qUtf8Printable(saved.reason()));
 }
 
 void main::exit_click()
 {
-    if (!state.game_running()) {
+    if (!state_.game_running()) {
         services_.boxes.show(QStringLiteral("No Game To Quit. Start New Game First."), BoxButtons::OkOnly,
                              QStringLiteral("Game Not Found"));
         return;

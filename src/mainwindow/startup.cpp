@@ -3,6 +3,7 @@
 
 #include "platform/messageboxes.h"
 #include "platform/windows.h"
+#include "settings/settings.h"
 #include "ui_main.h"
 
 namespace trivolo {
@@ -20,12 +21,12 @@ QString sound_label(bool on)
 
 void main::main_load()
 {
-    state.soundon = is_sound_on(read_first_line(kSoundFile));
-    ui_->slevel->setText(sound_label(state.soundon));
+    state_.soundon = is_sound_on(read_first_line(kSoundFile));
+    ui_->slevel->setText(sound_label(state_.soundon));
 
-    state.mode = read_first_line(kModeFile);
+    state_.mode = read_game_mode();
     show_sides();
-    if (!state.against_computer())
+    if (!state_.against_computer())
         ui_->msgb->setVisible(true);
 
     if (windowState() & Qt::WindowMinimized)
@@ -66,20 +67,19 @@ void main::Off_click()
 
 void main::switch_sound(bool on)
 {
-    const WriteResult saved = write_lines(kSoundFile, {on ? kSoundOn : kSoundOff});
-    if (!saved.ok) {
-        report_write_failure(services_.boxes, saved.error);
+    if (const Result<> saved = write_lines(kSoundFile, {on ? kSoundOn : kSoundOff}); !saved.ok()) {
+        report_write_failure(services_.boxes, saved.reason());
         return;
     }
     ui_->slevel->setText(sound_label(on));
     services_.boxes.show(on ? QStringLiteral("Sound Is Now On.") : QStringLiteral("Sound Is Now OFF."),
                          BoxButtons::OkOnly, QStringLiteral("Sound Information"));
-    state.soundon = on;
+    state_.soundon = on;
 }
 
 void main::play_sound(QLatin1StringView relative_name)
 {
-    if (state.soundon)
+    if (state_.soundon)
         services_.sound.play(app_file(relative_name));
 }
 

@@ -5,6 +5,7 @@
 #include "mainwindow/picturebox.h"
 #include "platform/pictures.h"
 #include "platform/windowowner.h"
+#include "settings/settings.h"
 #include "ui_main.h"
 
 namespace trivolo {
@@ -27,29 +28,29 @@ QLatin1StringView turn_sound_of(Player player)
 
 QPixmap main::player_mark(Player player) const
 {
-    return load_player_mark(state.img(player), player);
+    return load_player_mark(state_.img(player), player);
 }
 
 void main::cell_click(int cell)
 {
-    if (!state.is_free(cell))
+    if (!state_.is_free(cell))
         return;
-    put_mark(cell, player_mark(state.turn), state.turn);
-    state.lastcell = QString::number(cell);
-    if (state.against_computer())
-        computer_select();
-    else
-        player_select();
+    put_mark(cell, player_mark(state_.turn), state_.turn);
+    state_.lastcell = QString::number(cell);
+    switch (state_.mode) {
+    case GameMode::AgainstComputer: computer_select(); break;
+    case GameMode::TwoPlayers: player_select(); break;
+    }
     // Cleared only now: the turn handlers go by the move texts, which already hold
     // this cell. After a finished game this touches the window being discarded.
-    state.set_free(cell, false);
+    state_.set_free(cell, false);
 }
 
 void main::player_select()
 {
-    const Player mover = state.turn;
-    state.moves(mover) += state.lastcell;
-    check(state.moves(mover));
+    const Player mover = state_.turn;
+    state_.record_human_move();
+    check(state_.moves(mover));
     // The side panel turns to the next player even after the last move: the window is
     // about to be replaced, and check has silenced the turn sound.
     const Player next = opponent(mover);
@@ -57,15 +58,15 @@ void main::player_select()
     // A label without a name of its own announces its new text to screen readers.
     ui_->msgb->setText(QStringLiteral("Now Player%1").arg(static_cast<int>(next)));
     play_sound(turn_sound_of(next));
-    state.turn = next;
-    if (state.gameover)
+    state_.pass_turn();
+    if (state_.gameover)
         owner_.reload();
 }
 
 QString main::side_name(Player player) const
 {
-    return player == Player::Player2 && state.against_computer() ? QStringLiteral("Computer")
-                                                                 : QStringLiteral("Player%1").arg(int(player));
+    return player == Player::Player2 && state_.against_computer() ? QStringLiteral("Computer")
+                                                                  : QStringLiteral("Player%1").arg(int(player));
 }
 
 void main::show_turn_panel(const QPixmap& mark, Player player)
@@ -78,15 +79,16 @@ void main::show_turn_panel(const QPixmap& mark, Player player)
 
 void main::check(const QString& moves)
 {
-    if (rules::completed_line(state.winlines, moves) >= 0) {
-        state.won = true;
-        if (state.turn == Player::Player1)
-            announce_result(kPlayer1WinPicture, kPlayer1WinSound, QStringLiteral("Player1 Won The Game"));
-        else
-            announce_result(kPlayer2WinPicture, kPlayer2WinSound, QStringLiteral("Player2 Won The Game"));
+    switch (state_.judge(moves)) {
+    case Verdict::None: break;
+    case Verdict::Player1Won:
+        announce_result(kPlayer1WinPicture, kPlayer1WinSound, QStringLiteral("Player1 Won The Game"));
+        break;
+    case Verdict::Player2Won:
+        announce_result(kPlayer2WinPicture, kPlayer2WinSound, QStringLiteral("Player2 Won The Game"));
+        break;
+    case Verdict::Drawn: announce_result(kDrawPicture, kDrawSound, QStringLiteral("Match Drawn")); break;
     }
-    if (rules::board_full(state.p1moves) && !state.won)
-        announce_result(kDrawPicture, kDrawSound, QStringLiteral("Match Drawn"));
 }
 
 void main::announce_result(QLatin1StringView picture, QLatin1StringView sound, const QString& message)
@@ -96,9 +98,9 @@ void main::announce_result(QLatin1StringView picture, QLatin1StringView sound, c
     ui_->wonpic->setAccessibleName(QStringLiteral("Result: ") + message);
     play_sound(sound);
     services_.boxes.show(message, BoxButtons::OkOnly, QStringLiteral("Game Ends."));
-    state.gameover = true;
+    state_.gameover = true;
     // Keeps the rest of this move silent; the fresh window reads the switch from its file.
-    state.soundon = false;
+    state_.soundon = false;
 }
 
 }  // namespace trivolo

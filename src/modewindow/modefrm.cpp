@@ -76,10 +76,10 @@ void modefrm::modefrm_load()
     if (main_window_)
         main_window_->setEnabled(false);
     centre_on_screen(this);
-    if (is_computer_mode(read_first_line(kModeFile)))
-        ui_->Option1->setChecked(true);
-    else
-        ui_->Option2->setChecked(true);
+    switch (read_game_mode()) {
+    case GameMode::AgainstComputer: ui_->Option1->setChecked(true); break;
+    case GameMode::TwoPlayers: ui_->Option2->setChecked(true); break;
+    }
 }
 
 void modefrm::showEvent(QShowEvent* event)
@@ -120,9 +120,9 @@ void modefrm::Picture1_mouse_move(Qt::MouseButtons buttons, QPointF position)
 
 void modefrm::play_click()
 {
-    const WriteResult saved = write_lines(kModeFile, {ui_->Option1->isChecked() ? kComputerMode : kTwoPlayerMode});
-    if (!saved.ok) {
-        report_write_failure(services_.boxes, saved.error);
+    const GameMode chosen = ui_->Option1->isChecked() ? GameMode::AgainstComputer : GameMode::TwoPlayers;
+    if (const Result<> saved = write_lines(kModeFile, {stored_line_of(chosen)}); !saved.ok()) {
+        report_write_failure(services_.boxes, saved.reason());
         quit_click();
         return;
     }

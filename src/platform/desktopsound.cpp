@@ -202,12 +202,12 @@ void DesktopSound::play(const QString& path)
         return;
     }
     // A file we cannot make sense of rings the bell, as a missing one does.
-    const auto wav = read_wav_info(path);
-    const milliseconds length = wav ? std::min(milliseconds(wav->duration_ms), longest_) : kBellLength;
+    const Result<WavInfo> wav = read_wav_info(path);
+    const milliseconds length = wav.ok() ? std::min(milliseconds(wav.value().duration_ms), longest_) : kBellLength;
     {
         const std::lock_guard lock(worker_->mutex);
         worker_->awaited = ++current_;
-        worker_->jobs.push_back({current_, wav ? QFile::encodeName(path) : QByteArray()});
+        worker_->jobs.push_back({current_, wav.ok() ? QFile::encodeName(path) : QByteArray()});
     }
     worker_->wake.notify_all();
     outcome_ = wait_for_end(length + margin_);

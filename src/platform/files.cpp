@@ -14,51 +14,44 @@
 
 namespace trivolo {
 
-bool open_regular_file(QFile& file, const QByteArray& path, QString& reason)
+Result<> open_regular_file(QFile& file, const QByteArray& path)
 {
     // Without O_NONBLOCK, opening a named pipe waits for a writer; a regular file ignores it.
     const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        reason = qt_error_string(errno);
-        return false;
-    }
+    if (fd < 0)
+        return Failure{qt_error_string(errno)};
     struct stat info { };
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        reason = QStringLiteral("not a regular file");
-    } else if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        return true;
-    } else {
-        reason = file.errorString();
+    Failure failure{QStringLiteral("not a regular file")};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+            return {};
+        failure.reason = file.errorString();
     }
     ::close(fd);
-    return false;
+    return failure;
 }
 
-bool copy_missing_file(const QByteArray& from, const QByteArray& to, QString& reason)
+Result<> copy_missing_file(const QByteArray& from, const QByteArray& to)
 {
     QFile source;
-    QString unread;  // a source that reads as missing leaves nothing to copy
-    if (::access(to.constData(), F_OK) == 0 || !open_regular_file(source, from, unread))
-        return true;
+    // A source that reads as missing leaves nothing to copy.
+    if (::access(to.constData(), F_OK) == 0 || !open_regular_file(source, from).ok())
+        return {};
     const QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError) {
-        reason = source.errorString();
-        return false;
-    }
-    return replace_file(to, bytes, reason);
+    if (source.error() != QFileDevice::NoError)
+        return Failure{source.errorString()};
+    return replace_file(to, bytes);
 }
 
-bool replace_file(const QByteArray& path, const QByteArray& bytes, QString& reason)
+Result<> replace_file(const QByteArray& path, const QByteArray& bytes)
 {
     // Through a link, the file it leads to is replaced and the link kept.
     std::array<char, PATH_MAX> resolved{};
     const QByteArray target = ::realpath(path.constData(), resolved.data()) ? QByteArray(resolved.data()) : path;
     QByteArray temporary = target + kReplacementSuffix + "XXXXXX";
     const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
-        reason = qt_error_string(errno);
-        return false;
-    }
+    if (fd < 0)
+        return Failure{qt_error_string(errno)};
     struct stat old { };
     const mode_t mode = ::stat(target.constData(), &old) == 0 ? old.st_mode & 07777 : 0644;
     qsizetype done = 0;
@@ -74,10 +67,10 @@ bool replace_file(const QByteArray& path, const QByteArray& bytes, QString& reas
     const int write_error = errno;
     ::close(fd);
     if (written && ::rename(temporary.constData(), target.constData()) == 0)
-        return true;
-    reason = qt_error_string(written ? errno : write_error);
+        return {};
+    const Failure failure{qt_error_string(written ? errno : write_error)};
     ::unlink(temporary.constData());
-    return false;
+    return failure;
 }
 
 QList<QByteArray> visible_file_names(const QString& folder)

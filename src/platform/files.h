@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/result.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -14,23 +16,20 @@ namespace trivolo {
 
 // Opens the file at the path for reading into `file`, if it is a regular file. Anything
 // else (a named pipe, a device, a socket, a folder) is refused at once, as a missing file
-// is, so that reading never waits for a writer that will not come. On failure, `reason`
-// says why.
-bool open_regular_file(QFile& file, const QByteArray& path, QString& reason);
+// is, so that reading never waits for a writer that will not come.
+Result<> open_regular_file(QFile& file, const QByteArray& path);
 
 // Gives `to` the contents of the regular file `from`, as a new file its owner can change
 // (written as replace_file writes, so a copy cut short leaves nothing at `to`), unless `to`
-// exists already or `from` reads as missing (see above). False only when the copy fails;
-// `reason` says why.
-bool copy_missing_file(const QByteArray& from, const QByteArray& to, QString& reason);
+// exists already or `from` reads as missing (see above). Fails only when the copy does.
+Result<> copy_missing_file(const QByteArray& from, const QByteArray& to);
 
 // Puts the bytes in the file at the path in one step, so that a write refused or killed half way
 // leaves the old contents in place: they go to a new file beside it, named after it with
 // kReplacementSuffix and six random characters, which then takes its name. The file keeps its
-// permissions (a new one gets read and write for its owner, read for others). False when the
-// write fails; `reason` says why.
+// permissions (a new one gets read and write for its owner, read for others).
 inline constexpr char kReplacementSuffix[] = ".trivolo-new-";
-bool replace_file(const QByteArray& path, const QByteArray& bytes, QString& reason);
+Result<> replace_file(const QByteArray& path, const QByteArray& bytes);
 
 // The names of the visible regular files in the folder (links to them included; no hidden
 // files, no folders), sorted by their readable names, ignoring case. A folder that cannot

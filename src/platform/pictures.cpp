@@ -16,9 +16,10 @@ QPixmap load_picture(const QByteArray& path)
     // Named, so that the reader can tell the format by the name's suffix when the contents
     // do not show it.
     QFile file(QFile::decodeName(path));
-    QString reason;
+    const Result<> opened = open_regular_file(file, path);
+    QString reason = opened.reason();
     QImage image;
-    if (open_regular_file(file, path, reason)) {
+    if (opened.ok()) {
         QImageReader reader(&file);
         image = reader.read();
         reason = reader.errorString();
@@ -29,6 +30,15 @@ QPixmap load_picture(const QByteArray& path)
         return {};
     }
     return QPixmap::fromImage(image);
+}
+
+QPixmap load_picture(const Result<QByteArray>& path)
+{
+    if (!path.ok()) {
+        qCWarning(lcTrivolo, "cannot load picture: %s", qUtf8Printable(path.reason()));
+        return {};
+    }
+    return load_picture(path.value());
 }
 
 QPixmap load_picture(const QString& path)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/result.h"
+
 #include <QPixmap>
 #include <QString>
 
@@ -11,6 +13,9 @@ namespace trivolo {
 // gives no picture; a file that is missing or not a picture also gives none, with a
 // warning naming it on standard error.
 QPixmap load_picture(const QByteArray& path);
+
+// The same for a path that may not have been found; the reason it was not is the warning.
+QPixmap load_picture(const Result<QByteArray>& path);
 
 // The same for a path in text, encoded as the platform encodes file names.
 QPixmap load_picture(const QString& path);

@@ -1,5 +1,7 @@
 #include "platform/wavfile.h"
 
+#include "platform/files.h"
+
 #include <QFile>
 #include <QIODevice>
 
@@ -37,17 +39,17 @@ bool read_at(QIODevice& device, qint64 pos, char* buffer, qint64 length)
 
 }  // namespace
 
-std::optional<WavInfo> read_wav_info(QIODevice& device)
+Result<WavInfo> read_wav_info(QIODevice& device)
 {
     if (!device.isReadable() || device.isSequential())
-        return std::nullopt;
+        return Failure{QStringLiteral("not a readable file")};
     // The chunk sizes are checked against the real size, not the RIFF size field, which
     // streaming writers leave at zero or at its maximum.
     const qint64 size = device.size();
     char riff[12];
     if (!read_at(device, 0, riff, sizeof riff) || std::memcmp(riff, "RIFF", 4) != 0
         || std::memcmp(riff + 8, "WAVE", 4) != 0)
-        return std::nullopt;
+        return Failure{QStringLiteral("not a RIFF WAVE file")};
 
     WavInfo info;
     quint32 byte_rate = 0;
@@ -57,13 +59,13 @@ std::optional<WavInfo> read_wav_info(QIODevice& device)
     for (int i = 0; i < kMaxChunks && !(have_format && have_data) && pos + 8 <= size; ++i) {
         char head[8];
         if (!read_at(device, pos, head, sizeof head))
-            return std::nullopt;
+            return Failure{QStringLiteral("a chunk is cut off")};
         const quint32 length = le32(head + 4);
         const qint64 body = pos + 8;
         if (std::memcmp(head, "fmt ", 4) == 0) {
             char fmt[16];
             if (length < sizeof fmt || body + qint64(sizeof fmt) > size || !read_at(device, body, fmt, sizeof fmt))
-                return std::nullopt;
+                return Failure{QStringLiteral("the format chunk is cut off")};
             info.format = le16(fmt);
             info.channels = le16(fmt + 2);
             info.sample_rate = le32(fmt + 4);
@@ -77,32 +79,34 @@ std::optional<WavInfo> read_wav_info(QIODevice& device)
         }
         pos = body + qint64(length) + (length & 1);  // chunks are padded to an even size
     }
-    if (!have_format || !have_data || info.channels == 0 || info.sample_rate < kLowestRate
-        || info.sample_rate > kHighestRate)
-        return std::nullopt;
+    if (!have_format || !have_data)
+        return Failure{QStringLiteral("no format or no sound data")};
+    if (info.channels == 0 || info.sample_rate < kLowestRate || info.sample_rate > kHighestRate)
+        return Failure{QStringLiteral("no channels, or a sample rate beyond any real sound")};
 
     // For sample formats the length follows from the samples themselves; compressed
     // formats only say it through their byte rate.
     qint64 bytes_per_second = byte_rate;
     if (info.format == kPcm || info.format == kFloat || info.format == kExtensible) {
         if (info.bits_per_sample == 0 || info.bits_per_sample > 64)
-            return std::nullopt;
+            return Failure{QStringLiteral("no sample size")};
         bytes_per_second = qint64(info.sample_rate) * info.channels * ((info.bits_per_sample + 7) / 8);
     }
     if (bytes_per_second <= 0)
-        return std::nullopt;
+        return Failure{QStringLiteral("no byte rate")};
     // Rounded up: callers wait at least this long, and must not cut the last samples off.
     info.duration_ms = (qint64(info.data_size) * 1000 + bytes_per_second - 1) / bytes_per_second;
     if (info.duration_ms > kLongestMs)
-        return std::nullopt;
+        return Failure{QStringLiteral("longer than any sound effect")};
     return info;
 }
 
-std::optional<WavInfo> read_wav_info(const QString& path)
+Result<WavInfo> read_wav_info(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    // A named pipe in a sound's place must not hold the game up: it reads as missing.
+    QFile file;
+    if (Result<> opened = open_regular_file(file, QFile::encodeName(path)); !opened.ok())
+        return Failure{opened.reason()};
     return read_wav_info(file);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QtGlobal>
+#include "platform/result.h"
 
-#include <optional>
+#include <QtGlobal>
 
 class QIODevice;
 class QString;
@@ -19,10 +19,10 @@ struct WavInfo {
     qint64 duration_ms = 0;
 };
 
-// Reads the header of a RIFF/WAVE file; nothing when it is not one we can make sense of,
-// or when its sample rate or length is beyond any real sound.
+// Reads the header of a RIFF/WAVE file; fails when it is not one we can make sense of,
+// or when its sample rate or length is beyond any real sound. Only a regular file is read.
 // Safe on any input: it reads only within the file and looks at a bounded number of chunks.
-std::optional<WavInfo> read_wav_info(QIODevice& device);
-std::optional<WavInfo> read_wav_info(const QString& path);
+Result<WavInfo> read_wav_info(QIODevice& device);
+Result<WavInfo> read_wav_info(const QString& path);
 
 }  // namespace trivolo

@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "platform/log.h"
+#include "settings/settings_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,11 +10,21 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
-#include <optional>
+#include <algorithm>
+#include <string_view>
 
 namespace trivolo::settings {
 
 namespace {
+
+constexpr bool shipped(QLatin1StringView name)
+{
+    return std::ranges::find(kSettingsFiles, std::string_view(name.data(), size_t(name.size())),
+                             [](QLatin1StringView file) { return std::string_view(file.data(), size_t(file.size())); })
+        != kSettingsFiles.end();
+}
+static_assert(shipped(kSoundFile) && shipped(kModeFile) && shipped(kPlayerImageFile) && shipped(kMenuFile),
+              "each settings file needs its first contents in assets/settings/");
 
 // Settings files hold a word or a file name per line; nothing legitimate comes
 // near this, so a huge or binary file is read no further.
@@ -37,7 +48,7 @@ QString& user_data_folder()
 QList<QByteArray> installed_data_files()
 {
     QList<QByteArray> names;
-    for (const QLatin1StringView name : {kSoundFile, kModeFile, kPlayerImageFile, kMenuFile})
+    for (const QLatin1StringView name : kSettingsFiles)
         names.append(QByteArray(name.data(), name.size()));
     const QByteArray images(kImagesFolder.data(), kImagesFolder.size());
     for (const QByteArray& image : visible_file_names(app_file(kImagesFolder)))
@@ -45,20 +56,17 @@ QList<QByteArray> installed_data_files()
     return names;
 }
 
-// Copies each installed data file the folder lacks, as a file the player can change. False,
-// with a warning, when a copy fails.
-bool complete_from_installation(const QString& folder)
+// Copies each installed data file the folder lacks, as a file the player can change.
+Result<> complete_from_installation(const QString& folder)
 {
     for (const QByteArray& name : installed_data_files()) {
         const QByteArray source = QFile::encodeName(app_folder()) + name;
         const QByteArray target = QFile::encodeName(folder) + name;
-        if (QString reason; !copy_missing_file(source, target, reason)) {
-            qCWarning(lcTrivolo, "cannot copy %s to %s: %s", source.constData(), target.constData(),
-                      qUtf8Printable(reason));
-            return false;
-        }
+        if (const Result<> copied = copy_missing_file(source, target); !copied.ok())
+            return Failure{QStringLiteral("cannot copy %1 to %2: %3")
+                               .arg(readable_file_name(source), readable_file_name(target), copied.reason())};
     }
-    return true;
+    return {};
 }
 
 // Splits off up to `count` lines; a line ends at LF (a CR before it is dropped) or at
@@ -80,40 +88,48 @@ QStringList first_lines(const QByteArray& text, int count)
     return lines;
 }
 
-// The file's first bytes, or nothing and the reason it could not be read.
-std::optional<QByteArray> read_start(const QString& path, QString& reason)
+// The file's first bytes.
+Result<QByteArray> read_start(const QString& path)
 {
-    QFile file(path);
-    if (!open_regular_file(file, QFile::encodeName(path), reason))
-        return std::nullopt;
+    QFile file;
+    if (Result<> opened = open_regular_file(file, QFile::encodeName(path)); !opened.ok())
+        return Failure{opened.reason()};
     QByteArray text = file.read(kMaxSettingsBytes);
-    if (file.error() != QFileDevice::NoError) {
-        reason = file.errorString();
-        return std::nullopt;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return Failure{file.errorString()};
     return text;
 }
 
-QStringList read_lines(QLatin1StringView relative_name, int count, QString* unreadable)
+// The first `count` lines of the file, those it lacks as empty text, with a warning naming the
+// file when it has too few. A file that cannot be read fails.
+Result<QStringList> read_lines(const QString& path, int count)
 {
-    const QString path = data_file(relative_name);
-    QString reason;
-    const std::optional<QByteArray> text = read_start(path, reason);
-    QStringList lines;
-    if (text) {
-        lines = first_lines(*text, count);
-    } else {
-        qCWarning(lcTrivolo, "cannot read %s: %s", qUtf8Printable(path), qUtf8Printable(reason));
-        if (unreadable && QFileInfo::exists(path))
-            *unreadable = reason;
-    }
-
-    if (text && lines.size() < count)
+    const Result<QByteArray> text = read_start(path);
+    if (!text.ok())
+        return Failure{text.reason()};
+    QStringList lines = first_lines(text.value(), count);
+    if (lines.size() < count)
         qCWarning(lcTrivolo, "%s holds fewer than %d line(s); the missing ones read as empty", qUtf8Printable(path),
                   count);
     while (lines.size() < count)
         lines.append(QString());
     return lines;
+}
+
+// The lines, or as many empty ones, with a warning naming the file, when it cannot be read.
+QStringList read_lines_or_empty(QLatin1StringView relative_name, int count)
+{
+    const QString path = data_file(relative_name);
+    const Result<QStringList> lines = read_lines(path, count);
+    if (!lines.ok())
+        qCWarning(lcTrivolo, "cannot read %s: %s", qUtf8Printable(path), qUtf8Printable(lines.reason()));
+    return lines.value_or(QStringList(count, QString()));
+}
+
+// A write refused for the reason given, naming the file.
+Failure refused_write(QLatin1StringView relative_name, const QString& reason)
+{
+    return {QStringLiteral("Could not save %1: %2").arg(data_file(relative_name), reason)};
 }
 
 // A write killed half way leaves its new file beside the file (see replace_file); the next
@@ -158,30 +174,29 @@ bool can_write_in(const QString& folder)
     return probe.open() && probe.write("x", 1) == 1 && probe.flush();
 }
 
-void choose_data_folder(const QString& user_folder, bool app_folder_writable)
+Result<> choose_data_folder(const QString& user_folder, bool app_folder_writable)
 {
     if (app_folder_writable)
-        return;
+        return {};
     // A player's folder that cannot be made complete would lose the installed settings.
-    if (user_folder.isEmpty() || !QDir().mkpath(user_folder + kImagesFolder)
-        || !complete_from_installation(user_folder)) {
-        qCWarning(lcTrivolo, "cannot prepare \"%s\"; settings are read from %s and cannot be saved",
-                  qUtf8Printable(user_folder), qUtf8Printable(app_folder()));
-        return;
-    }
+    Result<> prepared = Failure{QStringLiteral("no folder for a player's settings")};
+    if (!user_folder.isEmpty() && QDir().mkpath(user_folder + kImagesFolder))
+        prepared = complete_from_installation(user_folder);
+    if (!prepared.ok())
+        return Failure{QStringLiteral("cannot prepare \"%1\" (%2); settings are read from %3 and cannot be saved")
+                           .arg(user_folder, prepared.reason(), app_folder())};
     user_data_folder() = user_folder;
+    return {};
 }
 
-QByteArray image_path(const QString& stored_name)
+Result<QByteArray> image_path(const QString& stored_name)
 {
     // One character of the line is one byte of the name, so the checks for separators
     // and dots hold for the bytes in any encoding.
     const QByteArray file_name = stored_name.toLatin1();
-    if (!is_bare_file_name(stored_name)) {
-        qCWarning(lcTrivolo, "\"%s\" is not a picture name inside the images folder",
-                  qUtf8Printable(readable_file_name(file_name)));
-        return {};
-    }
+    if (!is_bare_file_name(stored_name))
+        return Failure{
+            QStringLiteral("\"%1\" is not a picture name inside the images folder").arg(readable_file_name(file_name))};
     return QFile::encodeName(data_file(kImagesFolder)) + '/' + file_name;
 }
 
@@ -198,20 +213,43 @@ bool is_bare_file_name(const QString& name)
 
 QString read_first_line(QLatin1StringView relative_name)
 {
-    return read_lines(relative_name, 1, nullptr).first();
+    return read_lines_or_empty(relative_name, 1).first();
 }
 
-QStringList read_first_two_lines(QLatin1StringView relative_name, QString* unreadable)
+QStringList read_first_two_lines(QLatin1StringView relative_name)
 {
-    return read_lines(relative_name, 2, unreadable);
+    return read_lines_or_empty(relative_name, 2);
 }
 
-WriteResult refused_write(QLatin1StringView relative_name, const QString& reason)
+Result<QStringList> read_first_two_lines_to_rewrite(QLatin1StringView relative_name)
 {
-    return {false, QStringLiteral("Could not save %1: %2").arg(data_file(relative_name), reason)};
+    const QString path = data_file(relative_name);
+    const Result<QStringList> lines = read_lines(path, 2);
+    if (!lines.ok() && QFileInfo::exists(path))
+        return refused_write(relative_name, QStringLiteral("it could not be read (%1)").arg(lines.reason()));
+    return lines.value_or(QStringList(2, QString()));
 }
 
-WriteResult write_lines(QLatin1StringView relative_name, const QStringList& values)
+GameMode game_mode_of(const QString& line)
+{
+    return line == kComputerMode ? GameMode::AgainstComputer : GameMode::TwoPlayers;
+}
+
+QLatin1StringView stored_line_of(GameMode mode)
+{
+    switch (mode) {
+    case GameMode::AgainstComputer: return kComputerMode;
+    case GameMode::TwoPlayers: return kTwoPlayerMode;
+    }
+    return kTwoPlayerMode;
+}
+
+GameMode read_game_mode()
+{
+    return game_mode_of(read_first_line(kModeFile));
+}
+
+Result<> write_lines(QLatin1StringView relative_name, const QStringList& values)
 {
     const QString path = data_file(relative_name);
     remove_stale_temporaries(path);
@@ -219,10 +257,9 @@ WriteResult write_lines(QLatin1StringView relative_name, const QStringList& valu
     for (const QString& value : values)
         text += value.toLatin1() + "\r\n";
 
-    QString reason;
-    if (replace_file(QFile::encodeName(path), text, reason))
-        return {};
-    return refused_write(relative_name, reason);
+    if (const Result<> replaced = replace_file(QFile::encodeName(path), text); !replaced.ok())
+        return refused_write(relative_name, replaced.reason());
+    return {};
 }
 
 }  // namespace trivolo::settings

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "game/mode.h"
+#include "platform/result.h"
+
 #include <QLatin1StringView>
 #include <QString>
 #include <QStringList>
@@ -14,7 +17,8 @@
 // encoding, survives a rewrite byte for byte and compares exactly.
 namespace trivolo::settings {
 
-// Settings files, in the order the program first reads them.
+// Settings files, each shipped with its first contents in assets/settings/, which is the one
+// list of them: the build generates kSettingsFiles from that folder (settings_files.h).
 inline constexpr QLatin1StringView kSoundFile{"/sound.txt"};
 inline constexpr QLatin1StringView kModeFile{"/mode.txt"};
 inline constexpr QLatin1StringView kPlayerImageFile{"/playerimg.txt"};
@@ -48,11 +52,11 @@ inline constexpr QLatin1StringView kComputerMode{"0"};
 inline constexpr QLatin1StringView kTwoPlayerMode{"1"};
 inline constexpr QLatin1StringView kMenuMarker{"false"};
 
-// "0" plays against the computer; any other text, two players.
-inline bool is_computer_mode(const QString& mode)
-{
-    return mode == kComputerMode;
-}
+// The mode a line of mode.txt stands for: "0" plays against the computer; any other text, two players.
+GameMode game_mode_of(const QString& line);
+
+// The line mode.txt holds for the mode.
+QLatin1StringView stored_line_of(GameMode mode);
 
 // Only the exact text "true" switches the sound on.
 inline bool is_sound_on(const QString& value)
@@ -80,14 +84,14 @@ bool can_write_in(const QString& folder);
 // Chosen once at start-up: when the application folder cannot be written, the data folder is
 // `user_folder`, made if need be and completed from the application folder's settings files and
 // images/ (a file already there is never overwritten). A user folder that cannot be made or
-// completed leaves the data folder at the application folder, with a warning.
-void choose_data_folder(const QString& user_folder, bool app_folder_writable = can_write_in(app_folder()));
+// completed fails, and leaves the data folder at the application folder.
+Result<> choose_data_folder(const QString& user_folder, bool app_folder_writable);
 
 // The path of a player's mark picture, named by a line of playerimg.txt, as the bytes the
 // system stores it as: the line's bytes are the file's name, in whatever encoding it was
 // written. A name that is not a bare file name inside the images folder (empty, with a
-// separator, "." or "..") gives an empty path, with a warning.
-QByteArray image_path(const QString& stored_name);
+// separator, "." or "..") has none.
+Result<QByteArray> image_path(const QString& stored_name);
 
 // A file name, as the system stores it, as playerimg.txt stores it: the same bytes.
 QString stored_image_name(const QByteArray& file_name);
@@ -100,22 +104,21 @@ bool is_bare_file_name(const QString& name);
 // regular file is read: anything else (a named pipe, a device, a folder) is unreadable at once.
 QString read_first_line(QLatin1StringView relative_name);
 
-// The first two lines of a settings file; lines the file lacks read as empty text. When the
-// file is there but cannot be read, `unreadable` (if given) receives the reason.
-QStringList read_first_two_lines(QLatin1StringView relative_name, QString* unreadable = nullptr);
+// The first two lines of a settings file; lines the file lacks read as empty text.
+QStringList read_first_two_lines(QLatin1StringView relative_name);
 
-// The outcome of a write: on failure, a message naming the file and the system's reason.
-struct WriteResult {
-    bool ok = true;
-    QString error;
-};
+// The same for a caller about to rewrite the file: a file that is there but cannot be read
+// fails (with a message naming the file, as a refused write's), as writing it would lose
+// what could not be read. A missing file reads as empty lines.
+Result<QStringList> read_first_two_lines_to_rewrite(QLatin1StringView relative_name);
 
-// A write refused for the reason given, naming the file.
-WriteResult refused_write(QLatin1StringView relative_name, const QString& reason);
+// The mode mode.txt holds.
+GameMode read_game_mode();
 
-// Replaces the file atomically with the values, each followed by CR LF. A refused
-// write leaves the old file as it was. Temporaries that earlier writes of the file left
-// behind when they were killed are removed.
-WriteResult write_lines(QLatin1StringView relative_name, const QStringList& values);
+// Replaces the file atomically with the values, each followed by CR LF. A refused write
+// leaves the old file as it was and fails with a message naming the file and the system's
+// reason. Temporaries that earlier writes of the file left behind when they were killed
+// are removed.
+Result<> write_lines(QLatin1StringView relative_name, const QStringList& values);
 
 }  // namespace trivolo::settings
