@@ -38,7 +38,6 @@ private slots:
         // every move are games still to play, started from the moves that led there.
         TestApp app({{"/mode.txt", "0\r\n"}, {"/sound.txt", "true\r\n"}});
         QMap<QString, int> results;
-        int human_wins_after_edge_with_centre = 0;
         QStringList pending{""};  // games to play: the moves so far, the last one not yet made
         while (!pending.isEmpty()) {
             QString clicks = pending.takeLast();
@@ -66,7 +65,8 @@ private slots:
                 // One answer per click on a free cell, unless the human's own mark ended the game.
                 const bool human_ended_it = holds_a_line(human) || human.size() == 5;
                 QVERIFY2(computer.size() == answers + (human_ended_it ? 0 : 1), qPrintable(clicks));
-                QVERIFY2(!computer.contains(clicks.back()) && !human.contains(computer.back()), qPrintable(clicks));
+                QVERIFY2(!computer.contains(clicks.back()), qPrintable(clicks));
+                QVERIFY2(!human.contains(computer.back()), qPrintable(clicks));
                 if (window != app.window()) {
                     const QString result = app.boxes.shown.last().prompt;
                     ++results[result];
@@ -80,8 +80,6 @@ private slots:
                         heard << QFileInfo(path).baseName();
                     QVERIFY2(heard.join(' ') == sounds_of_a_game(human.size() + computer.size(), result),
                              qPrintable(clicks + ": " + heard.join(' ')));
-                    human_wins_after_edge_with_centre += result == "Player1 Won The Game" && computer.startsWith('5')
-                        && computer.contains(QRegularExpression("[2468]"));
                 }
             }
             TestApp::settle();
@@ -90,7 +88,6 @@ private slots:
             results,
             (QMap<QString, int>{{"Player2 Won The Game", 360}, {"Player1 Won The Game", 14}, {"Match Drawn", 115}}));
         QCOMPARE(app.boxes.shown.size(), 489);
-        QCOMPARE(human_wins_after_edge_with_centre, 14);
     }
 };
 
