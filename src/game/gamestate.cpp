@@ -53,7 +53,7 @@ Verdict GameState::judge(const QString& mover_moves)
         won = true;
         return turn == Player::Player1 ? Verdict::Player1Won : Verdict::Player2Won;
     }
-    return rules::board_full(p1moves) && !won ? Verdict::Drawn : Verdict::None;
+    return rules::board_full(p1moves) ? Verdict::Drawn : Verdict::None;
 }
 
 }  // namespace trivolo

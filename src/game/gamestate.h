@@ -54,7 +54,7 @@ struct GameState {
 
     // Adds the cell the human clicked last to the moves of the side whose turn it is.
     void record_human_move() { moves(turn) += lastcell; }
-    // The referee's decision once the side whose turn it is has these moves: a whole line wins
+    // The referee's verdict once the side whose turn it is has these moves: a whole line wins
     // for that side (and is remembered in `won`), a full board without one is a draw.
     Verdict judge(const QString& mover_moves);
     void pass_turn() { turn = opponent(turn); }
