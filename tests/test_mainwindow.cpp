@@ -179,8 +179,6 @@ private slots:
         QTest::newRow("Player1 wins") << kTwo << "14253" << "Player1 Won The Game/player1win.gif/wonp1.wav" << "Cell 3, top right: Player1|Result: Player1 Won The Game";
         QTest::newRow("Player2 wins") << kTwo << "142596" << "Player2 Won The Game/player2win.gif/wonp2.wav" << "Cell 6, centre right: Player2|Player1 versus Player2";
         QTest::newRow("full board") << kTwo << "123584697" << "Match Drawn/draw.gif/draw.wav" << "Cell 2, top centre: Player2|Result: Match Drawn";
-        QTest::newRow("win with the ninth mark") << kTwo << "123546897" << "Player1 Won The Game/player1win.gif/wonp1.wav" << "Cell 7, bottom left: Player1";
-        QTest::newRow("two lines at once") << kTwo << "253648791" << "Player1 Won The Game/player1win.gif/wonp1.wav" << "Cell 1, top left: Player1";
         // clang-format on
     }
 

@@ -1,34 +1,39 @@
-// The rules over move texts: the win test and the computer's choice of cell.
-#include "game/rules.h"
+// The rules over move texts: the referee and the computer's choice of cell.
+#include "game/gamestate.h"
 
 #include <QTest>
 
 using namespace trivolo;
 
+Q_DECLARE_METATYPE(trivolo::Verdict)
+
 class TestRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void completed_line_data()
+    void referee_data()
     {
         // clang-format off
-        QTest::addColumn<QString>("moves");
-        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("moves");  // Player1's, who has just moved
+        QTest::addColumn<Verdict>("verdict");
 
-        QTest::newRow("nothing") << "" << -1;
-        QTest::newRow("top row in any order") << "312" << 0;
-        QTest::newRow("anti-diagonal") << "753" << 5;
-        QTest::newRow("two lines at once: the first") << "23471" << 0;
-        QTest::newRow("five marks, no line") << "12769" << -1;
+        QTest::newRow("nothing") << "" << Verdict::None;
+        QTest::newRow("top row in any order") << "312" << Verdict::Player1Won;
+        QTest::newRow("anti-diagonal") << "753" << Verdict::Player1Won;
+        QTest::newRow("two lines at once") << "23471" << Verdict::Player1Won;
+        QTest::newRow("a line with the ninth mark") << "13579" << Verdict::Player1Won;
+        QTest::newRow("five marks, no line") << "12769" << Verdict::Drawn;
         // clang-format on
     }
 
-    void completed_line()
+    void referee()
     {
         QFETCH(QString, moves);
-        QFETCH(int, line);
-        QCOMPARE(rules::completed_line(rules::standard_win_lines(), moves), line);
-        QCOMPARE(rules::board_full(moves), moves.size() == 5);
+        QFETCH(Verdict, verdict);
+        GameState game = GameState::started(false, {}, GameMode::TwoPlayers);
+        game.p1moves = moves;
+        QCOMPARE(game.judge(moves), verdict);
+        QCOMPARE(game.won, verdict == Verdict::Player1Won);
     }
 
     void computer_choice_data()
