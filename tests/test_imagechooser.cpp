@@ -19,7 +19,8 @@ namespace {
 const QByteArray kStored("a.png\r\nb.png\r\nleft over\r\n");  // only the first two lines count
 
 // The program with its own images folder: pictures marked in their top-left corner (so that a shifted or scaled
-// preview shows), one named in Latin-1 (not UTF-8), a hidden picture, a folder and a file that is no picture.
+// preview shows), one named in Latin-1 (not UTF-8), a hidden picture, a folder, a file that is no picture and
+// what a killed copy left.
 struct Chooser {
     TestApp app{{{"/playerimg.txt", kStored}}};
     QMap<QString, QImage> drawn;  // by the name the list shows
@@ -39,6 +40,7 @@ struct Chooser {
         }
         ::rename(QFile::encodeName(app.folder.file("/images/käfer.png")), latin1_file());
         app.folder.write("/images/notes.txt", "not a picture\n");
+        app.folder.write("/images/a.png.trivolo-new-Xy3bZ9", "left by a copy killed half way");
     }
 
     ~Chooser() { ::unlink(latin1_file()); }  // Qt could not remove the folder with it inside

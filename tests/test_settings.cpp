@@ -7,14 +7,31 @@
 #include <QCoreApplication>
 #include <QTest>
 
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
-#include <optional>
+#include <array>
+#include <functional>
 
 using namespace trivolo;
 using namespace trivolo::test;
 
 constexpr QLatin1StringView kFile("/playerimg.txt");
+
+// Whether the check holds in a child process that, even as root, may not override files' permissions.
+bool as_a_player(const std::function<bool()>& check)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+        std::array<__user_cap_data_struct, 2> none{};
+        ::_exit(::syscall(SYS_capset, &header, none.data()) == 0 && check() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 class TestSettings : public QObject {
     Q_OBJECT
@@ -96,18 +113,29 @@ private slots:
     void read_only_folder_keeps_settings_per_user()
     {
         TempAppFolder folder;
-        QDir(folder.path()).mkdir("user");
+        QDir(folder.path()).mkpath("user/images");
         folder.write("/user/mode.txt", "1\r\n");  // the player's own choice, made earlier
+        folder.write("/user/images/gone.gif.trivolo-new-Ab3dE9", "left by a copy killed half way");
+        folder.write("/user/images/gone.gif.trivolo-new-mine", "the player's own");
+        const QByteArray ring = QFile::encodeName(folder.file("/images/ring.gif"));
         const auto latin1 = [&](const char* in) { return QFile::encodeName(folder.file(in)) + "k\xE4r.gif"; };
-        ::link(qPrintable(folder.file("/images/ring.gif")), latin1("/images/"));  // Qt cannot copy it
-        std::optional<RefusedWrites> read_only(std::in_place);
-        const bool writable = settings::can_write_in(folder.path());
-        QVERIFY(!settings::choose_data_folder(folder.file("/full"), writable).ok());  // left incomplete: not used
-        read_only.reset();
-        QVERIFY(!writable);
+        ::link(ring, latin1("/images/"));  // Qt cannot copy it
+        ::link(ring, QFile::encodeName(folder.file("/images/")) + QByteArray(251, 'x') + ".gif");  // the longest name
+        {
+            RefusedWrites full_disk;
+            QVERIFY(settings::can_write_in(folder.path()));                            // full, not read-only
+            QVERIFY(!settings::choose_data_folder(folder.file("/full"), false).ok());  // no settings files: not used
+        }
         QCOMPARE(settings::data_file(settings::kModeFile), folder.file("/mode.txt"));
+        {
+            RefusedWrites room_for_settings_only(64);  // pictures that cannot be copied are left out
+            QVERIFY(settings::choose_data_folder(folder.file("/user"), false).ok());
+        }
+        QCOMPARE(settings::data_file(settings::kModeFile), folder.file("/user/mode.txt"));
+        QVERIFY(settings::choose_data_folder(folder.file("/user"), false).ok());  // the next start copies them
+        QCOMPARE(QDir(folder.file("/user/images")).entryList({"gone*"}), QStringList{"gone.gif.trivolo-new-mine"});
+        folder.remove("/user/images/gone.gif.trivolo-new-mine");
 
-        QVERIFY(settings::choose_data_folder(folder.file("/user"), writable).ok());
         QCOMPARE(QDir(folder.file("/user")).entryList(QDir::Files), QDir(TRIVOLO_SETTINGS_DIR).entryList(QDir::Files));
         QCOMPARE(folder.read("/user/mode.txt"), QByteArray("1\r\n"));  // never overwritten
         QCOMPARE(visible_file_names(folder.file("/user/images")), visible_file_names(folder.file("/images")));
@@ -117,6 +145,27 @@ private slots:
         QCOMPARE(folder.read("/sound.txt"), QByteArray("true\r\n"));
         ::unlink(latin1("/images/"));  // nor remove it
         ::unlink(latin1("/user/images/"));
+    }
+
+    void read_only_file_is_not_replaced()
+    {
+        TempAppFolder folder;
+        QVERIFY(QFile::setPermissions(folder.file("/sound.txt"), QFile::ReadOwner));
+        const bool refused
+            = as_a_player([] { return !settings::write_lines(settings::kSoundFile, {settings::kSoundOff}).ok(); });
+        QVERIFY(refused);
+        QCOMPARE(folder.read("/sound.txt"), QByteArray("true\r\n"));
+    }
+
+    void player_folder_needs_an_absolute_data_home()
+    {
+        qputenv("HOME", "/home/p");
+        const QList<std::pair<QByteArray, QString>> cases{
+            {"", "/home/p/.local/share/Trivolo"}, {"rel/share", "/home/p/.local/share/Trivolo"}, {"/d/", "/d/Trivolo"}};
+        for (const auto& [data_home, folder] : cases) {
+            qputenv("XDG_DATA_HOME", data_home);
+            QCOMPARE(settings::player_folder(), folder);
+        }
     }
 };
 

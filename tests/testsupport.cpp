@@ -37,12 +37,12 @@ QByteArray TempAppFolder::read(const QString& relative_name) const
     return source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
 }
 
-RefusedWrites::RefusedWrites()
+RefusedWrites::RefusedWrites(rlim_t room)
 {
     getrlimit(RLIMIT_FSIZE, &saved_);
     std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit none{0, saved_.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &none);
+    const rlimit limit{room, saved_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 TestApp::TestApp(Files files)

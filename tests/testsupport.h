@@ -84,11 +84,11 @@ private:
     QTemporaryDir dir_;
 };
 
-// While it lives, every write to a file fails as on a full disk (even for root):
-// the file size limit is zero and the signal that would end the process is ignored.
+// While it lives, every write to a file beyond `room` bytes fails as on a full disk (even for
+// root): the file size limit is set and the signal that would end the process is ignored.
 class RefusedWrites {
 public:
-    RefusedWrites();
+    explicit RefusedWrites(rlim_t room = 0);
     ~RefusedWrites() { setrlimit(RLIMIT_FSIZE, &saved_); }
     Q_DISABLE_COPY_MOVE(RefusedWrites)
 

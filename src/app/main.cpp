@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QStandardPaths>
 
 #include <csignal>
 
@@ -26,11 +25,10 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trivolo"));
     // An installed game's folder belongs to root: each player then keeps their settings and
-    // pictures in a folder of their own, under the name just set.
+    // pictures in a folder of their own.
     namespace settings = trivolo::settings;
     if (const trivolo::Result<> chosen
-        = settings::choose_data_folder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-                                       settings::can_write_in(settings::app_folder()));
+        = settings::choose_data_folder(settings::player_folder(), settings::can_write_in(settings::app_folder()));
         !chosen.ok())
         qCWarning(trivolo::lcTrivolo, "%s", qUtf8Printable(chosen.reason()));
     // The name the desktop entry and the window manager know the program by.

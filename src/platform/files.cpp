@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <functional>
 #include <utility>
 
 #include <dirent.h>
@@ -13,6 +14,63 @@
 #include <unistd.h>
 
 namespace trivolo {
+
+namespace {
+
+constexpr char kReplacementSuffix[] = ".trivolo-new-";
+constexpr qsizetype kRandomLength = 6;  // the characters mkstemp puts in place of "XXXXXX"
+
+// What the name of a file's replacement begins with: the file's name, cut so that the whole name
+// stays within the system's limit on the length of a name, and the suffix.
+QByteArray replacement_stem(const QByteArray& file_name)
+{
+    const qsizetype room = NAME_MAX - qsizetype(sizeof kReplacementSuffix - 1) - kRandomLength;
+    return file_name.left(room) + kReplacementSuffix;
+}
+
+bool is_random_character(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+// True for a name of the shape replace_file gives its new files: a name, the suffix, six letters or digits.
+bool is_replacement_name(const QByteArray& name)
+{
+    const qsizetype random_start = name.size() - kRandomLength;
+    const qsizetype suffix_start = random_start - qsizetype(sizeof kReplacementSuffix - 1);
+    return suffix_start > 0 && name.sliced(suffix_start).startsWith(kReplacementSuffix)
+        && std::all_of(name.cbegin() + random_start, name.cend(), is_random_character);
+}
+
+// The folder of a path (without the separator) and the file's name in it.
+std::pair<QByteArray, QByteArray> split_path(const QByteArray& path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return {".", path};
+    return {slash == 0 ? QByteArray("/") : path.first(slash), path.sliced(slash + 1)};
+}
+
+// Removes the regular files in the folder whose names the predicate takes.
+void remove_files_named(const QByteArray& folder, const std::function<bool(const QByteArray&)>& wanted)
+{
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    QList<QByteArray> doomed;
+    while (const dirent* entry = ::readdir(dir)) {
+        struct stat info { };
+        if (wanted(QByteArray(entry->d_name)) && ::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0
+            && S_ISREG(info.st_mode))
+            doomed.append(entry->d_name);
+    }
+    // Removed once the listing is done, which removals under way could disturb.
+    for (const QByteArray& name : doomed)
+        ::unlinkat(::dirfd(dir), name.constData(), 0);
+    ::closedir(dir);
+}
+
+}  // namespace
 
 Result<> open_regular_file(QFile& file, const QByteArray& path)
 {
@@ -48,7 +106,14 @@ Result<> replace_file(const QByteArray& path, const QByteArray& bytes)
     // Through a link, the file it leads to is replaced and the link kept.
     std::array<char, PATH_MAX> resolved{};
     const QByteArray target = ::realpath(path.constData(), resolved.data()) ? QByteArray(resolved.data()) : path;
-    QByteArray temporary = target + kReplacementSuffix + "XXXXXX";
+    // rename() asks only the folder: the file's own permission is checked here.
+    if (::access(target.constData(), W_OK) != 0 && errno != ENOENT)
+        return Failure{qt_error_string(errno)};
+    const auto [folder, name] = split_path(target);
+    remove_files_named(folder, [stem = replacement_stem(name)](const QByteArray& entry) {
+        return entry.size() == stem.size() + kRandomLength && entry.startsWith(stem) && is_replacement_name(entry);
+    });
+    QByteArray temporary = folder + '/' + replacement_stem(name) + "XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return Failure{qt_error_string(errno)};
@@ -73,6 +138,11 @@ Result<> replace_file(const QByteArray& path, const QByteArray& bytes)
     return failure;
 }
 
+void remove_unfinished_replacements(const QString& folder)
+{
+    remove_files_named(QFile::encodeName(folder), is_replacement_name);
+}
+
 QList<QByteArray> visible_file_names(const QString& folder)
 {
     QList<QByteArray> names;
@@ -82,8 +152,10 @@ QList<QByteArray> visible_file_names(const QString& folder)
     while (const dirent* entry = ::readdir(dir)) {
         struct stat info { };
         // Hidden names begin with a dot, as "." and ".." do; stat follows links.
-        if (entry->d_name[0] != '.' && ::fstatat(::dirfd(dir), entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode))
-            names.append(QByteArray(entry->d_name));
+        const QByteArray name(entry->d_name);
+        if (!name.startsWith('.') && !is_replacement_name(name) && ::fstatat(::dirfd(dir), entry->d_name, &info, 0) == 0
+            && S_ISREG(info.st_mode))
+            names.append(name);
     }
     ::closedir(dir);
     // The bytes break ties between names that read alike, so the order never depends on the folder's.

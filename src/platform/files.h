@@ -25,15 +25,20 @@ Result<> open_regular_file(QFile& file, const QByteArray& path);
 Result<> copy_missing_file(const QByteArray& from, const QByteArray& to);
 
 // Puts the bytes in the file at the path in one step, so that a write refused or killed half way
-// leaves the old contents in place: they go to a new file beside it, named after it with
-// kReplacementSuffix and six random characters, which then takes its name. The file keeps its
-// permissions (a new one gets read and write for its owner, read for others).
-inline constexpr char kReplacementSuffix[] = ".trivolo-new-";
+// leaves the old contents in place: they go to a new file beside it, named after it (cut short
+// where need be, so that the name stays within the system's limit) with ".trivolo-new-" and six
+// random letters or digits, which then takes its name. New files that earlier replacements of the
+// same file left when they were killed are removed first. The file keeps its permissions (a new
+// one gets read and write for its owner, read for others); an existing file that may not be
+// written is refused, as the system would refuse writing it in place.
 Result<> replace_file(const QByteArray& path, const QByteArray& bytes);
 
+// Removes from the folder every new file that replace_file left when it was killed half way.
+void remove_unfinished_replacements(const QString& folder);
+
 // The names of the visible regular files in the folder (links to them included; no hidden
-// files, no folders), sorted by their readable names, ignoring case. A folder that cannot
-// be read has none.
+// files, no folders, no unfinished replacements), sorted by their readable names, ignoring case.
+// A folder that cannot be read has none.
 QList<QByteArray> visible_file_names(const QString& folder);
 
 // A file name as text: decoded as the platform decodes file names or, when the bytes are

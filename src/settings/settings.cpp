@@ -8,10 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <algorithm>
 #include <string_view>
+
+#include <unistd.h>
 
 namespace trivolo::settings {
 
@@ -43,29 +44,30 @@ QString& user_data_folder()
     return folder;
 }
 
-// The settings files and pictures a player may change, as the installation ships them: their
-// names as bytes, relative to the application folder.
-QList<QByteArray> installed_data_files()
+// Copies the installed file, named relative to the application folder, to the folder unless it
+// is there already, as a file the player can change.
+Result<> copy_installed(const QString& folder, const QByteArray& name)
 {
-    QList<QByteArray> names;
-    for (const QLatin1StringView name : kSettingsFiles)
-        names.append(QByteArray(name.data(), name.size()));
-    const QByteArray images(kImagesFolder.data(), kImagesFolder.size());
-    for (const QByteArray& image : visible_file_names(app_file(kImagesFolder)))
-        names.append(images + '/' + image);
-    return names;
+    const QByteArray source = QFile::encodeName(app_folder()) + name;
+    const QByteArray target = QFile::encodeName(folder) + name;
+    if (const Result<> copied = copy_missing_file(source, target); !copied.ok())
+        return Failure{QStringLiteral("cannot copy %1 to %2: %3")
+                           .arg(readable_file_name(source), readable_file_name(target), copied.reason())};
+    return {};
 }
 
-// Copies each installed data file the folder lacks, as a file the player can change.
+// Gives the folder each installed settings file and picture it lacks. Without its settings files
+// the folder is of no use; a picture that cannot be copied is only missing from the choice until
+// a later start copies it.
 Result<> complete_from_installation(const QString& folder)
 {
-    for (const QByteArray& name : installed_data_files()) {
-        const QByteArray source = QFile::encodeName(app_folder()) + name;
-        const QByteArray target = QFile::encodeName(folder) + name;
-        if (const Result<> copied = copy_missing_file(source, target); !copied.ok())
-            return Failure{QStringLiteral("cannot copy %1 to %2: %3")
-                               .arg(readable_file_name(source), readable_file_name(target), copied.reason())};
-    }
+    for (const QLatin1StringView name : kSettingsFiles)
+        if (Result<> copied = copy_installed(folder, QByteArray(name.data(), name.size())); !copied.ok())
+            return copied;
+    const QByteArray images(kImagesFolder.data(), kImagesFolder.size());
+    for (const QByteArray& image : visible_file_names(app_file(kImagesFolder)))
+        if (const Result<> copied = copy_installed(folder, images + '/' + image); !copied.ok())
+            qCWarning(lcTrivolo, "%s", qUtf8Printable(copied.reason()));
     return {};
 }
 
@@ -132,17 +134,6 @@ Failure refused_write(QLatin1StringView relative_name, const QString& reason)
     return {QStringLiteral("Could not save %1: %2").arg(data_file(relative_name), reason)};
 }
 
-// A write killed half way leaves its new file beside the file (see replace_file); the next
-// write removes it.
-void remove_stale_temporaries(const QString& path)
-{
-    const QFileInfo target(path);
-    QDir folder = target.dir();
-    const QString pattern = target.fileName() + QLatin1String(kReplacementSuffix) + QStringLiteral("??????");
-    for (const QString& name : folder.entryList({pattern}, QDir::Files | QDir::CaseSensitive))
-        folder.remove(name);
-}
-
 }  // namespace
 
 QString app_folder()
@@ -170,8 +161,19 @@ QString data_file(QLatin1StringView relative_name)
 
 bool can_write_in(const QString& folder)
 {
-    QTemporaryFile probe(folder + QStringLiteral("/.write-test-XXXXXX"));
-    return probe.open() && probe.write("x", 1) == 1 && probe.flush();
+    // Asked of the permissions, which also answer for a read-only mount, never of a write: one
+    // that fails for lack of room does not make the folder another's.
+    return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
+}
+
+QString player_folder()
+{
+    // A relative folder would be another one from each working folder: the XDG base directory
+    // rules have it ignored, as an unset one is.
+    QString data_home = qEnvironmentVariable("XDG_DATA_HOME");
+    if (data_home.isEmpty() || QDir::isRelativePath(data_home))
+        data_home = QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir::cleanPath(data_home + QStringLiteral("/Trivolo"));
 }
 
 Result<> choose_data_folder(const QString& user_folder, bool app_folder_writable)
@@ -180,8 +182,11 @@ Result<> choose_data_folder(const QString& user_folder, bool app_folder_writable
         return {};
     // A player's folder that cannot be made complete would lose the installed settings.
     Result<> prepared = Failure{QStringLiteral("no folder for a player's settings")};
-    if (!user_folder.isEmpty() && QDir().mkpath(user_folder + kImagesFolder))
+    if (!user_folder.isEmpty() && QDir().mkpath(user_folder + kImagesFolder)) {
+        // What a copy killed half way left there is no picture of the player's.
+        remove_unfinished_replacements(user_folder + kImagesFolder);
         prepared = complete_from_installation(user_folder);
+    }
     if (!prepared.ok())
         return Failure{QStringLiteral("cannot prepare \"%1\" (%2); settings are read from %3 and cannot be saved")
                            .arg(user_folder, prepared.reason(), app_folder())};
@@ -252,7 +257,6 @@ GameMode read_game_mode()
 Result<> write_lines(QLatin1StringView relative_name, const QStringList& values)
 {
     const QString path = data_file(relative_name);
-    remove_stale_temporaries(path);
     QByteArray text;
     for (const QString& value : values)
         text += value.toLatin1() + "\r\n";

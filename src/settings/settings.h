@@ -78,13 +78,20 @@ QString app_file(QLatin1StringView relative_name);
 // The data folder's path followed directly by the relative name: the settings files and images/.
 QString data_file(QLatin1StringView relative_name);
 
-// True when a file can be created in the folder (a byte written, then the file removed).
+// True when the folder's permissions let this program create files in it and it is not on a
+// read-only mount, whether or not there is room left.
 bool can_write_in(const QString& folder);
+
+// The folder of a player's own settings and pictures: Trivolo in $XDG_DATA_HOME, or in
+// ~/.local/share when that is unset, empty or not an absolute path.
+QString player_folder();
 
 // Chosen once at start-up: when the application folder cannot be written, the data folder is
 // `user_folder`, made if need be and completed from the application folder's settings files and
-// images/ (a file already there is never overwritten). A user folder that cannot be made or
-// completed fails, and leaves the data folder at the application folder.
+// images/ (a file already there is never overwritten), after the unfinished copies a killed start
+// left in its images/ are removed. A user folder that cannot be made, or be given the settings
+// files, fails, and leaves the data folder at the application folder; a picture that cannot be
+// copied is only left out.
 Result<> choose_data_folder(const QString& user_folder, bool app_folder_writable);
 
 // The path of a player's mark picture, named by a line of playerimg.txt, as the bytes the
