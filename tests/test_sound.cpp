@@ -8,6 +8,8 @@
 
 #include <csignal>
 
+#include <sys/stat.h>
+
 using trivolo::DesktopSound;
 using namespace std::chrono_literals;
 
@@ -126,8 +128,13 @@ private slots:
         QTRY_COMPARE(canvas.keys, 1);
 
         DesktopSound cut{0ms, 300ms};
-        QList<QPair<QString, int>> plays{
-            {clip(300), 300}, {clip(3000), 300}, {dir_.filePath("none.wav"), 0}, {file("x.wav", "noise"), 0}};
+        const QString pipe = dir_.filePath("pipe.wav");  // never waited on
+        QCOMPARE(::mkfifo(qPrintable(pipe), 0600), 0);
+        QList<QPair<QString, int>> plays{{clip(300), 300},
+                                         {clip(3000), 300},
+                                         {dir_.filePath("none.wav"), 0},
+                                         {file("x.wav", "noise"), 0},
+                                         {pipe, 0}};
         plays.insert(plays.size(), 10, {clip(50), 50});
         for (const auto& [path, at_least_ms] : plays) {
             const QString how = play(cut, path, at_least_ms, 2000);
