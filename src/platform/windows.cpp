@@ -2,8 +2,10 @@
 
 #include "platform/log.h"
 
+#include <QAbstractScrollArea>
 #include <QEvent>
 #include <QFont>
+#include <QFrame>
 #include <QPalette>
 #include <QScreen>
 #include <QVariant>
@@ -52,6 +54,18 @@ void apply_colours(QWidget* widget)
         widget->setAutoFillBackground(true);
     }
     widget->setPalette(palette);
+}
+
+// The forms measure a control's place inside a framed box from the inside of the frame, while Qt
+// measures it from the box's outer corner: the box's own controls move in by the frame's width.
+// A scroll area is left alone: its children are parts of its own.
+void place_inside_frame(QWidget* widget)
+{
+    auto* box = qobject_cast<QFrame*>(widget);
+    if (!box || qobject_cast<QAbstractScrollArea*>(box))
+        return;
+    for (QWidget* control : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->move(control->pos() + box->contentsRect().topLeft());
 }
 
 // Centres the window's frame as far as it is known; a window larger than the screen
@@ -125,6 +139,7 @@ void apply_form_properties(QWidget* root)
     for (QWidget* widget : widgets) {
         apply_point_size(widget);
         apply_colours(widget);
+        place_inside_frame(widget);
     }
 }
 

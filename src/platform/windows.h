@@ -20,6 +20,7 @@ QColor desktop_colour(const QPalette& palette);
 // dynamic properties, as Designer stores neither colour roles nor fractional sizes:
 // "textColour" and "backColour" take the theme colour "highlight", "highlightText",
 // "desktop" or "windowText"; "pointSizeF" sets the exact point size of the widget's font.
+// The controls inside a framed box are placed from the inside of its frame, as the forms mean.
 void apply_form_properties(QWidget* root);
 
 // Maps the faces the forms name onto fonts a Linux desktop has.
