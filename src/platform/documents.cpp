@@ -2,46 +2,52 @@
 
 #include "platform/log.h"
 
-#include <QDesktopServices>
-#include <QFileInfo>
-#include <QMimeDatabase>
 #include <QProcess>
-#include <QUrl>
 
 namespace trivolo {
 
-void DesktopDocuments::open(const QString& path)
+namespace {
+
+// xdg-open's exit status for a file that does not exist.
+constexpr int kNoSuchFile = 2;
+
+}  // namespace
+
+DesktopDocuments::~DesktopDocuments()
 {
-    // The desktop handles a failure as it does for any file; the lines below only say
-    // why nothing may have appeared.
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        qCWarning(lcTrivolo, "cannot show %s: the desktop offers no way to open documents", qUtf8Printable(path));
-    else if (!QFileInfo::exists(path))
-        qCWarning(lcTrivolo, "cannot show %s: there is no such file", qUtf8Printable(path));
-    else
-        report_if_no_viewer(path);
+    // An xdg-open that waits for its viewer is ended, quietly: the viewer, its child, stays open.
+    for (QProcess* opening : openings_.findChildren<QProcess*>()) {
+        opening->disconnect();
+        opening->kill();
+        opening->waitForFinished();
+    }
 }
 
-void DesktopDocuments::report_if_no_viewer(const QString& path)
+void DesktopDocuments::open(const QString& path)
 {
-    // openUrl succeeds as soon as xdg-open has started, viewer or not. xdg-open first
-    // opens a file with the type's default application, which xdg-mime names; the
-    // answer takes a moment, so it is read when it comes.
-    const QString type = QMimeDatabase().mimeTypeForFile(path).name();
-    auto* query = new QProcess(&lookups_);
-    QObject::connect(query, &QProcess::finished, query, [query, path, type](int code, QProcess::ExitStatus status) {
-        const bool answered = status == QProcess::NormalExit && code == 0;
-        if (answered && query->readAllStandardOutput().trimmed().isEmpty())
-            qCWarning(lcTrivolo, "cannot show %s: no viewer for %s files is installed", qUtf8Printable(path),
-                      qUtf8Printable(type));
-        query->deleteLater();
+    // xdg-open chooses the viewer as the desktop would, and tries every other way it knows
+    // (mail capabilities, a web browser) before it gives up, so only its own verdict tells
+    // whether the document could be shown. Without a desktop environment it waits for the
+    // viewer, so the verdict may come late. Its messages, and the viewer's, go where ours go.
+    auto* opening = new QProcess(&openings_);
+    opening->setStandardInputFile(QProcess::nullDevice());
+    opening->setProcessChannelMode(QProcess::ForwardedChannels);
+    QObject::connect(opening, &QProcess::finished, opening, [opening, path](int code, QProcess::ExitStatus status) {
+        if (status == QProcess::NormalExit && code == kNoSuchFile)
+            qCWarning(lcTrivolo, "cannot show %s: there is no such file", qUtf8Printable(path));
+        else if (status != QProcess::NormalExit || code != 0)
+            qCWarning(lcTrivolo, "cannot show %s: no viewer could open it (xdg-open ended with %d)",
+                      qUtf8Printable(path), code);
+        opening->deleteLater();
     });
-    // xdg-mime comes with xdg-open; if it cannot run there is nothing to learn.
-    QObject::connect(query, &QProcess::errorOccurred, query, [query](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            query->deleteLater();
+    QObject::connect(opening, &QProcess::errorOccurred, opening, [opening, path](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        qCWarning(lcTrivolo, "cannot show %s: the desktop offers no way to open documents (%s)", qUtf8Printable(path),
+                  qUtf8Printable(opening->errorString()));
+        opening->deleteLater();
     });
-    query->start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), type});
+    opening->start(QStringLiteral("xdg-open"), {path});
 }
 
 }  // namespace trivolo
