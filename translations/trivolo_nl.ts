@@ -330,12 +330,12 @@
     <message>
         <source>Mode1</source>
         <extracomment>Option for the first game mode, Player1 against the Computer.</extracomment>
-        <translation>Modus 1</translation>
+        <translation>Modus1</translation>
     </message>
     <message>
         <source>Mode2</source>
         <extracomment>Option for the second game mode, Player1 against Player2.</extracomment>
-        <translation>Modus 2</translation>
+        <translation>Modus2</translation>
     </message>
     <message>
         <source>Play</source>

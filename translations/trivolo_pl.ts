@@ -92,7 +92,7 @@
     <message>
         <source>Message</source>
         <extracomment>Caption of the strip beside it that shows whose turn it is and the result.</extracomment>
-        <translation>Komunikat</translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Visit www.quenrix.example For New Version</source>

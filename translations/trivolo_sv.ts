@@ -82,7 +82,7 @@
     <message>
         <source>Vs</source>
         <extracomment>Short for versus, between the names of the two sides.</extracomment>
-        <translation>mot</translation>
+        <translation>vs</translation>
     </message>
     <message>
         <source>Game Sound </source>
@@ -354,7 +354,7 @@
     <message>
         <source>Vs</source>
         <extracomment>Short for versus, between the names of the two sides.</extracomment>
-        <translation>mot</translation>
+        <translation>vs</translation>
     </message>
     <message>
         <source>Computer</source>
