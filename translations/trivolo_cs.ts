@@ -52,7 +52,7 @@
         <translation>Není obrázek</translation>
     </message>
     <message>
-        <source>This picture's file name contains a line break, so it cannot be saved as your choice. Rename the file, then choose it.</source>
+        <source>This picture&apos;s file name contains a line break, so it cannot be saved as your choice. Rename the file, then choose it.</source>
         <translation>Název souboru tohoto obrázku obsahuje zalomení řádku, proto ho nelze uložit jako tvou volbu. Soubor přejmenuj a pak ho vyber.</translation>
     </message>
     <message>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>quenrix</source>
-        <extracomment>The maker's name, in lower case; usually kept as it is.</extracomment>
+        <extracomment>The maker&apos;s name, in lower case; usually kept as it is.</extracomment>
         <translation>quenrix</translation>
     </message>
     <message>
@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>Image</source>
-        <extracomment>Menu for choosing each player's mark picture.</extracomment>
+        <extracomment>Menu for choosing each player&apos;s mark picture.</extracomment>
         <translation>Obrázek</translation>
     </message>
     <message>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Guide</source>
-        <extracomment>Help menu: opens the game's guide.</extracomment>
+        <extracomment>Help menu: opens the game&apos;s guide.</extracomment>
         <translation>Průvodce</translation>
     </message>
     <message>
@@ -189,12 +189,12 @@
     </message>
     <message>
         <source>Cell %1, %2: empty</source>
-        <extracomment>A screen reader's name of an empty cell: %1 its number, %2 its place on the board.</extracomment>
+        <extracomment>A screen reader&apos;s name of an empty cell: %1 its number, %2 its place on the board.</extracomment>
         <translation>Pole %1, %2: prázdné</translation>
     </message>
     <message>
         <source>Cell %1, %2: %3</source>
-        <extracomment>A screen reader's name of a taken cell: %1 its number, %2 its place, %3 the side holding it.</extracomment>
+        <extracomment>A screen reader&apos;s name of a taken cell: %1 its number, %2 its place, %3 the side holding it.</extracomment>
         <translation>Pole %1, %2: %3</translation>
     </message>
     <message>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>ON</source>
-        <extracomment>The sound indicator in the side panel, after "Game Sound": ON, or else OFF.</extracomment>
+        <extracomment>The sound indicator in the side panel, after &quot;Game Sound&quot;: ON, or else OFF.</extracomment>
         <translation>ZAP</translation>
     </message>
     <message>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>%1 versus %2</source>
-        <extracomment>A screen reader's name of the game-mode panel: %1 plays against %2.</extracomment>
+        <extracomment>A screen reader&apos;s name of the game-mode panel: %1 plays against %2.</extracomment>
         <translation>%1 proti %2</translation>
     </message>
     <message>
@@ -289,12 +289,12 @@
     </message>
     <message>
         <source>Mark of %1</source>
-        <extracomment>A screen reader's name of the picture of the mark of the side to move (%1).</extracomment>
+        <extracomment>A screen reader&apos;s name of the picture of the mark of the side to move (%1).</extracomment>
         <translation>Značka: %1</translation>
     </message>
     <message>
         <source>Now %1</source>
-        <extracomment>A screen reader's name of the banner saying whose turn it is (%1: Player1, Player2 or Computer).</extracomment>
+        <extracomment>A screen reader&apos;s name of the banner saying whose turn it is (%1: Player1, Player2 or Computer).</extracomment>
         <translation>Na tahu: %1</translation>
     </message>
     <message>
@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>Result: %1</source>
-        <extracomment>A screen reader's name of the result picture; %1 is the closing message.</extracomment>
+        <extracomment>A screen reader&apos;s name of the result picture; %1 is the closing message.</extracomment>
         <translation>Výsledek: %1</translation>
     </message>
     <message>
@@ -368,12 +368,12 @@
     </message>
     <message>
         <source>player2</source>
-        <extracomment>The second side's name in the two-player mode, written in lower case here.</extracomment>
+        <extracomment>The second side&apos;s name in the two-player mode, written in lower case here.</extracomment>
         <translation>hráč 2</translation>
     </message>
     <message>
         <source>Trivolo</source>
-        <extracomment>The game's name.</extracomment>
+        <extracomment>The game&apos;s name.</extracomment>
         <translation>Trivolo</translation>
     </message>
 </context>
@@ -381,7 +381,7 @@
     <name>trivolo::settings</name>
     <message>
         <source>Could not save %1: %2</source>
-        <extracomment>Shown to the player: %1 is the settings file's path, %2 the system's reason.</extracomment>
+        <extracomment>Shown to the player: %1 is the settings file&apos;s path, %2 the system&apos;s reason.</extracomment>
         <translation>Nelze uložit %1: %2</translation>
     </message>
     <message>

@@ -13,7 +13,7 @@
     <message>
         <source>not a regular file</source>
         <extracomment>Why a settings file could not be read: it is a folder, a device or the like.</extracomment>
-        <translation>ce n'est pas un fichier ordinaire</translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Player1 Image Changed. It Will Be Activated From Next Game</source>
-        <translation>L'image du joueur 1 a été changée. Elle sera utilisée dès la prochaine partie.</translation>
+        <translation>L&apos;image du joueur 1 a été changée. Elle sera utilisée dès la prochaine partie.</translation>
     </message>
     <message>
         <source>Change Player2 Image (Trivolo )</source>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Player2 Image Changed. It Will Be Activated From Next Game</source>
-        <translation>L'image du joueur 2 a été changée. Elle sera utilisée dès la prochaine partie.</translation>
+        <translation>L&apos;image du joueur 2 a été changée. Elle sera utilisée dès la prochaine partie.</translation>
     </message>
     <message>
         <source>Not a picture</source>
@@ -52,7 +52,7 @@
         <translation>Pas une image</translation>
     </message>
     <message>
-        <source>This picture's file name contains a line break, so it cannot be saved as your choice. Rename the file, then choose it.</source>
+        <source>This picture&apos;s file name contains a line break, so it cannot be saved as your choice. Rename the file, then choose it.</source>
         <translation>Le nom de fichier de cette image contient un saut de ligne : elle ne peut donc pas être enregistrée comme votre choix. Renommez le fichier, puis choisissez-le.</translation>
     </message>
     <message>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Image Change Confirmation</source>
-        <translation>Changement d'image</translation>
+        <translation>Changement d&apos;image</translation>
     </message>
 </context>
 <context>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>quenrix</source>
-        <extracomment>The maker's name, in lower case; usually kept as it is.</extracomment>
+        <extracomment>The maker&apos;s name, in lower case; usually kept as it is.</extracomment>
         <translation>quenrix</translation>
     </message>
     <message>
@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>Image</source>
-        <extracomment>Menu for choosing each player's mark picture.</extracomment>
+        <extracomment>Menu for choosing each player&apos;s mark picture.</extracomment>
         <translation>Image</translation>
     </message>
     <message>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Guide</source>
-        <extracomment>Help menu: opens the game's guide.</extracomment>
+        <extracomment>Help menu: opens the game&apos;s guide.</extracomment>
         <translation>Guide</translation>
     </message>
     <message>
@@ -189,17 +189,17 @@
     </message>
     <message>
         <source>Cell %1, %2: empty</source>
-        <extracomment>A screen reader's name of an empty cell: %1 its number, %2 its place on the board.</extracomment>
+        <extracomment>A screen reader&apos;s name of an empty cell: %1 its number, %2 its place on the board.</extracomment>
         <translation>Case %1, %2 : vide</translation>
     </message>
     <message>
         <source>Cell %1, %2: %3</source>
-        <extracomment>A screen reader's name of a taken cell: %1 its number, %2 its place, %3 the side holding it.</extracomment>
+        <extracomment>A screen reader&apos;s name of a taken cell: %1 its number, %2 its place, %3 the side holding it.</extracomment>
         <translation>Case %1, %2 : %3</translation>
     </message>
     <message>
         <source>First Quit This Game, Then Change Mode</source>
-        <translation>Abandonnez d'abord cette partie, puis changez de mode.</translation>
+        <translation>Abandonnez d&apos;abord cette partie, puis changez de mode.</translation>
     </message>
     <message>
         <source>Cannot Change Game Mode Now.</source>
@@ -207,7 +207,7 @@
     </message>
     <message>
         <source>First Quit This Game, Then Start New Game.</source>
-        <translation>Abandonnez d'abord cette partie, puis lancez-en une nouvelle.</translation>
+        <translation>Abandonnez d&apos;abord cette partie, puis lancez-en une nouvelle.</translation>
     </message>
     <message>
         <source>Cannot start New Game Now.</source>
@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>No Game To Quit. Start New Game First.</source>
-        <translation>Aucune partie à abandonner. Lancez d'abord une nouvelle partie.</translation>
+        <translation>Aucune partie à abandonner. Lancez d&apos;abord une nouvelle partie.</translation>
     </message>
     <message>
         <source>Game Not Found</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>ON</source>
-        <extracomment>The sound indicator in the side panel, after "Game Sound": ON, or else OFF.</extracomment>
+        <extracomment>The sound indicator in the side panel, after &quot;Game Sound&quot;: ON, or else OFF.</extracomment>
         <translation>OUI</translation>
     </message>
     <message>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>%1 versus %2</source>
-        <extracomment>A screen reader's name of the game-mode panel: %1 plays against %2.</extracomment>
+        <extracomment>A screen reader&apos;s name of the game-mode panel: %1 plays against %2.</extracomment>
         <translation>%1 contre %2</translation>
     </message>
     <message>
@@ -289,12 +289,12 @@
     </message>
     <message>
         <source>Mark of %1</source>
-        <extracomment>A screen reader's name of the picture of the mark of the side to move (%1).</extracomment>
+        <extracomment>A screen reader&apos;s name of the picture of the mark of the side to move (%1).</extracomment>
         <translation>Symbole : %1</translation>
     </message>
     <message>
         <source>Now %1</source>
-        <extracomment>A screen reader's name of the banner saying whose turn it is (%1: Player1, Player2 or Computer).</extracomment>
+        <extracomment>A screen reader&apos;s name of the banner saying whose turn it is (%1: Player1, Player2 or Computer).</extracomment>
         <translation>À jouer : %1</translation>
     </message>
     <message>
@@ -312,7 +312,7 @@
     </message>
     <message>
         <source>Result: %1</source>
-        <extracomment>A screen reader's name of the result picture; %1 is the closing message.</extracomment>
+        <extracomment>A screen reader&apos;s name of the result picture; %1 is the closing message.</extracomment>
         <translation>Résultat : %1</translation>
     </message>
     <message>
@@ -368,12 +368,12 @@
     </message>
     <message>
         <source>player2</source>
-        <extracomment>The second side's name in the two-player mode, written in lower case here.</extracomment>
+        <extracomment>The second side&apos;s name in the two-player mode, written in lower case here.</extracomment>
         <translation>joueur 2</translation>
     </message>
     <message>
         <source>Trivolo</source>
-        <extracomment>The game's name.</extracomment>
+        <extracomment>The game&apos;s name.</extracomment>
         <translation>Trivolo</translation>
     </message>
 </context>
@@ -381,12 +381,12 @@
     <name>trivolo::settings</name>
     <message>
         <source>Could not save %1: %2</source>
-        <extracomment>Shown to the player: %1 is the settings file's path, %2 the system's reason.</extracomment>
-        <translation>Impossible d'enregistrer %1 : %2</translation>
+        <extracomment>Shown to the player: %1 is the settings file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
     </message>
     <message>
         <source>it could not be read (%1)</source>
-        <translation>le fichier n'a pas pu être lu (%1)</translation>
+        <translation>le fichier n&apos;a pas pu être lu (%1)</translation>
     </message>
 </context>
 </TS>
