@@ -44,9 +44,10 @@ QStringList texts_shown(bool all)
                 continue;
             QStyleOptionButton option;
             option.initFrom(control);
-            const auto contents = qobject_cast<QRadioButton*>(control) ? QStyle::SE_RadioButtonContents
-                                                                       : QStyle::SE_PushButtonContents;
-            const QRect room = label ? label->contentsRect() : control->style()->subElementRect(contents, &option, control);
+            const auto contents
+                = qobject_cast<QRadioButton*>(control) ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents;
+            const QRect room
+                = label ? label->contentsRect() : control->style()->subElementRect(contents, &option, control);
             const bool wrap = label && label->wordWrap();
             const QRect needed = control->fontMetrics().boundingRect(room, wrap ? Qt::TextWordWrap : 0, text);
             const bool fits = needed.width() <= room.width() && (!wrap || needed.height() <= room.height());

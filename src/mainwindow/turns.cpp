@@ -93,9 +93,7 @@ void main::check(const QString& moves)
 {
     switch (state_.judge(moves)) {
     case Verdict::None: break;
-    case Verdict::Player1Won:
-        announce_result(kPlayer1WinPicture, kPlayer1WinSound, tr("Player1 Won The Game"));
-        break;
+    case Verdict::Player1Won: announce_result(kPlayer1WinPicture, kPlayer1WinSound, tr("Player1 Won The Game")); break;
     case Verdict::Player2Won:
         //: Also when the computer, which plays as Player2, has won.
         announce_result(kPlayer2WinPicture, kPlayer2WinSound, tr("Player2 Won The Game"));
