@@ -59,7 +59,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.quenrix.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcanberra-pulse, sound-theme-freedesktop, qt6-qpa-plugins, \
-qt6-image-formats-plugins, fonts-comic-neue, fonts-liberation2")
+qt6-image-formats-plugins, fonts-comic-neue, fonts-liberation2, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xchm)
 
 include(CPack)

@@ -15,14 +15,16 @@ check "lintian finds no error" lintian --fail-on error "$deb"
 check "the desktop entry is valid" test -z "$(desktop-file-validate "$root/usr/share/applications/$id.desktop")"
 check "the metainfo is valid" appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
 mkdir "$work/shipped" && cp -r "$source"/assets/{app,settings}/. "$work/shipped" || exit 1
-check "the application folder holds the shipped files byte for byte, and the program" diff -r -x trivolo "$lib" "$work/shipped"
+check "the application folder holds the shipped files byte for byte, and the program" \
+  diff -r -x trivolo -x translations "$lib" "$work/shipped"
+check "a compiled catalogue for every language" diff <(ls "$lib/translations") <(ls "$source/translations" | sed 's/ts$/qm/')
 exec=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/$id.desktop")
 check "the desktop entry starts the program" test "$root$exec" -ef "$lib/trivolo"
 for size in 16 32 48 64 128 256; do
   check "the $size px icon" grep -q "$size x $size," <(file "$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png")
 done
 for relation in Recommends:xchm Depends:{libqt6widgets6,libcanberra0,libcanberra-pulse,sound-theme-freedesktop} \
-                Depends:{qt6-qpa-plugins,qt6-image-formats-plugins,fonts-comic-neue,fonts-liberation2}; do
+                Depends:{qt6-qpa-plugins,qt6-image-formats-plugins,fonts-comic-neue,fonts-liberation2,qt6-translations-l10n}; do
   check "$relation" grep -qE "(^|, )${relation#*:}( |,|$)" <(dpkg-deb -f "$deb" "${relation%%:*}")
 done
 finish

@@ -3,7 +3,8 @@
 # gives up overriding file permissions), played as /usr/games/trivolo under a real X server and window manager
 # with real input: a game against the computer to its end, the window that comes back, the mode window, the
 # keyboard, the sound switch and the picture chooser saving to the player's own folder (seeded at the first start,
-# read back at the next), the guide without a viewer, a screen reader, 120 dpi, and the close of the window.
+# read back at the next), the guide without a viewer, a screen reader, the game in German, 120 dpi, and the
+# close of the window.
 set -uo pipefail
 # shellcheck source=tests/lib.sh
 . "$(dirname "$0")/lib.sh"
@@ -88,13 +89,21 @@ check "Guide without a viewer names Help.CHM on stderr" wait_for grep -q '^trivo
 bus=$(mkdir -m 700 "$work/run" && XDG_RUNTIME_DIR="$work/run" dbus-daemon --session --fork --print-address=1 --print-pid=1)
 pids+=("${bus#*$'\n'}")
 on_bus=(env DBUS_SESSION_BUS_ADDRESS="${bus%$'\n'*}" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1)
-heard() { "${on_bus[@]}" /usr/bin/python3 "$(dirname "$0")/read-cells.py" | awk '/: empty$/ {n++; next} {printf "%s|", $0} END {print n + 0, "empty"}'; }
+names() { "${on_bus[@]}" /usr/bin/python3 "$(dirname "$0")/read-cells.py" 2>/dev/null; }
+heard() { names | awk '/^Cell .*: empty$/ {n++; next} /^Cell / {printf "%s|", $0} END {print n + 0, "empty"}'; }
 play "${on_bus[@]}"; read_aloud=$!
 press "$(window 'Trivolo By Quenrix' "$fresh")" ctrl+n; xdotool key 1 3 4  # the computer wins: 5, 2, 8
 check "a screen reader hears a whole game from the digits, with the computer's answers, as it ends" \
   wait_for eval '[ "$(heard 2>/dev/null)" = "Cell 1, top left: Player1|Cell 2, top centre: Computer|Cell 3, top right: Player1|Cell 4, centre left: Player1|Cell 5, centre: Computer|Cell 8, bottom centre: Computer|3 empty" ]'
 check "the closing message is open meanwhile" test -n "$(window 'Game Ends\.')"
 kill "$read_aloud"; wait "$read_aloud" 2>/dev/null  # gone before the next window is looked for
+
+# In German the menus, the question before a game is quit and Qt's own buttons under it read German.
+play "${on_bus[@]}" LANGUAGE=de; german=$!
+press "$(window 'Trivolo von Quenrix')" ctrl+n Delete
+check "the menus, a question and its stock buttons are German" wait_for eval \
+  '[ "$(names | sort -u | grep -cxE "Spiel|Ton|Bild|Hilfe|Willst du dieses Spiel wirklich abbrechen\?|Ja|Nein")" = 7 ]'
+kill "$german"; wait "$german" 2>/dev/null
 
 # On a desktop at 120 dpi the whole window grows by a quarter, one-pixel grid lines included;
 # under a file size limit that refuses every write the program still starts, with the player's settings.

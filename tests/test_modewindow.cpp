@@ -1,14 +1,19 @@
 // The game mode window, opened from the main window.
 #include "testsupport.h"
 
+#include "imagechooser/imgchange.h"
 #include "modewindow/modefrm.h"
+#include "platform/translations.h"
 #include "platform/windows.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStyleOption>
 #include <QTest>
+#include <QTranslator>
 #include <QWindow>
 
 #include <optional>
@@ -17,6 +22,43 @@ using namespace trivolo;
 using namespace trivolo::test;
 
 namespace {
+
+// Every text the visible windows show (`all`: titles, menus and captions), or only the captions their
+// controls cut off; each of those is also said on standard output.
+QStringList texts_shown(bool all)
+{
+    QStringList found;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        if (all)
+            found << window->windowTitle();
+        for (const QAction* action : window->findChildren<QAction*>())
+            if (all && !action->text().isEmpty())
+                found << action->text();
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<QLabel*>(control);
+            const auto* button = qobject_cast<QAbstractButton*>(control);
+            const QString text = QString(label ? label->text() : button ? button->text() : QString()).remove('&');
+            if (text.isEmpty() || !control->isVisible())
+                continue;
+            QStyleOptionButton option;
+            option.initFrom(control);
+            const auto contents
+                = qobject_cast<QRadioButton*>(control) ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents;
+            const QRect room
+                = label ? label->contentsRect() : control->style()->subElementRect(contents, &option, control);
+            const bool wrap = label && label->wordWrap();
+            const QRect needed = control->fontMetrics().boundingRect(room, wrap ? Qt::TextWordWrap : 0, text);
+            const bool fits = needed.width() <= room.width() && (!wrap || needed.height() <= room.height());
+            if (!fits)
+                qInfo().noquote() << "does not fit:" << text;
+            if (all || !fits)
+                found << text;
+        }
+    }
+    return found;
+}
 
 modefrm* open_mode_window(TestApp& app)
 {
@@ -116,33 +158,46 @@ private slots:
         }
     }
 
-    void every_caption_fits_its_control()
+    void every_text_is_translated_and_fits_data()
     {
-        // With the substituted faces at 96 dpi no caption is cut off (only wrapped lines must fit downwards).
+        QTest::addColumn<QString>("language");  // "pseudo": the pseudo-translation of the build
+        QTest::newRow("English") << "C";
+        for (const QFileInfo& catalogue : QDir(TRIVOLO_APP_DIR "/translations").entryInfoList({"trivolo_*.qm"}))
+            QTest::newRow(qPrintable(catalogue.baseName())) << catalogue.baseName().mid(8);
+        QTest::newRow("pseudo") << "pseudo";
+    }
+
+    void every_text_is_translated_and_fits()
+    {
+        // With the substituted faces at 96 dpi no caption is cut off (only wrapped lines must fit downwards), in
+        // every language. Under the pseudo-translation every text a player sees comes marked from the catalogue,
+        // and what would no longer fit is only reported.
+        QFETCH(QString, language);
+        const bool pseudo = language == "pseudo";
+        QTranslator marked;
+        QVERIFY(!pseudo || marked.load(TRIVOLO_PSEUDO_CATALOGUE));
+        const QString found = install_translations(TRIVOLO_APP_DIR "/translations", QLocale(language));
+        QCOMPARE(found, pseudo || language == "C" ? QString() : language);
+        QCoreApplication::installTranslator(&marked);
         TestApp app({{"/mode.txt", QByteArray("0\r\n")}});
         app.choosers.show(Player::Player1);
         app.choosers.show(Player::Player2);
-        open_mode_window(app);
-        for (const QWidget* window : QApplication::topLevelWidgets()) {
-            for (QWidget* control : window->findChildren<QWidget*>()) {
-                const auto* label = qobject_cast<QLabel*>(control);
-                const auto* button = qobject_cast<QAbstractButton*>(control);
-                const QString text = QString(label ? label->text() : button ? button->text() : QString()).remove('&');
-                if (text.isEmpty())
-                    continue;
-                QStyleOptionButton option;
-                option.initFrom(control);
-                const auto contents = qobject_cast<QRadioButton*>(control) ? QStyle::SE_RadioButtonContents
-                                                                           : QStyle::SE_PushButtonContents;
-                const QRect room
-                    = label ? label->contentsRect() : control->style()->subElementRect(contents, &option, control);
-                const bool wrap = label && label->wordWrap();
-                const QRect needed = control->fontMetrics().boundingRect(room, wrap ? Qt::TextWordWrap : 0, text);
-                QVERIFY2(needed.width() <= room.width(), qPrintable(text));
-                if (wrap)
-                    QVERIFY2(needed.height() <= room.height(), qPrintable(text));
-            }
-        }
+        modefrm* mode = open_mode_window(app);
+        QStringList shown = texts_shown(pseudo);
+        app.folder.write("/mode.txt", "1\r\n");  // the fresh window: two players, and a game with its turn message
+        QTest::mouseClick(child(mode, "quit"), Qt::LeftButton);
+        TestApp::settle();
+        for (const char* command : {"ngame", "ngame", "gmode", "exit", "on", "Off"})  // all but the first refused
+            trigger(app.window(), command);
+        shown += texts_shown(pseudo);
+        QTest::mouseClick(child(app.choosers.window(Player::Player2), "Command1"), Qt::LeftButton);
+        for (const ShownBox& box : app.boxes.shown)
+            shown << (pseudo ? QStringList{box.title, box.prompt} : QStringList());
+        install_translations({});
+        if (!pseudo)
+            QVERIFY2(shown.isEmpty(), qPrintable(shown.join(" | ")));
+        for (const QString& text : shown)
+            QVERIFY2(QRegularExpression("^\\[.*\\]$").match(text).hasMatch(), qPrintable(text));
     }
 };
 

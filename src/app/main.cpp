@@ -6,6 +6,7 @@
 #include "platform/documents.h"
 #include "platform/log.h"
 #include "platform/messageboxes.h"
+#include "platform/translations.h"
 #include "platform/windowowner.h"
 #include "platform/windows.h"
 #include "settings/settings.h"
@@ -38,6 +39,8 @@ int main(int argc, char* argv[])
         icon.addFile(QStringLiteral(":/builtin/trivolo-%1.png").arg(size));
     QApplication::setWindowIcon(icon);
     trivolo::install_font_substitutes();
+    // The player's language, as the desktop reports it, where the game has a catalogue for it.
+    trivolo::install_translations(settings::app_file(settings::kTranslationsFolder));
 
     trivolo::QtMessageBoxes boxes;
     trivolo::DesktopSound sound;

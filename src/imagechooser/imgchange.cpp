@@ -32,9 +32,11 @@ struct PlayerLayout {
 };
 
 constexpr std::array<PlayerLayout, 2> kLayouts{{
-    {"imgchange", "Change Player1 Image (Trivolo )", "Player1 Image Changed. It Will Be Activated From Next Game",
+    {"imgchange", QT_TRANSLATE_NOOP("trivolo::imgchange", "Change Player1 Image (Trivolo )"),
+     QT_TRANSLATE_NOOP("trivolo::imgchange", "Player1 Image Changed. It Will Be Activated From Next Game"),
      QSize(329, 322), 16, 192, 200},
-    {"imgchange2", "Change Player2 Image (Trivolo )", "Player2 Image Changed. It Will Be Activated From Next Game",
+    {"imgchange2", QT_TRANSLATE_NOOP("trivolo::imgchange", "Change Player2 Image (Trivolo )"),
+     QT_TRANSLATE_NOOP("trivolo::imgchange", "Player2 Image Changed. It Will Be Activated From Next Game"),
      QSize(314, 309), 8, 184, 192},
 }};
 
@@ -76,7 +78,7 @@ void imgchange::apply_player_layout()
 {
     const PlayerLayout& layout = layout_of(player_);
     setObjectName(QLatin1String(layout.object_name));
-    setWindowTitle(QLatin1String(layout.caption));
+    setWindowTitle(tr(layout.caption));
     resize(layout.client);
     move_left(ui_->File1, layout.list_left);
     move_left(ui_->playerpic, layout.preview_left);
@@ -119,7 +121,8 @@ bool imgchange::preview(const QString& stored_name, bool note_failure)
     const QPixmap picture = load_picture(image_path(stored_name));
     if (picture.isNull()) {
         ui_->playerpic->setAlignment(Qt::AlignCenter);
-        ui_->playerpic->setText(note_failure ? QStringLiteral("Not a picture") : QString());
+        //: Shown in the preview when the chosen file cannot be shown as a picture.
+        ui_->playerpic->setText(note_failure ? tr("Not a picture") : QString());
         return false;
     }
     // Drawn at its natural size from the corner; what does not fit is cut off, not
@@ -138,9 +141,9 @@ void imgchange::File1_click()
     const QString name = stored_image_name(selected.first()->data(Qt::UserRole).toByteArray());
     // playerimg.txt holds one name per line: a name with a line break cannot be stored.
     if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r'))) {
-        services_.boxes.show(QStringLiteral("This picture's file name contains a line break, so it cannot be saved as "
-                                            "your choice. Rename the file, then choose it."),
-                             BoxButtons::OkInformation, QStringLiteral("Picture Not Chosen"));
+        services_.boxes.show(tr("This picture's file name contains a line break, so it cannot be saved as "
+                                "your choice. Rename the file, then choose it."),
+                             BoxButtons::OkInformation, tr("Picture Not Chosen"));
         return;
     }
     // A file that is not a picture is not taken: the choice stays as it was.
@@ -166,8 +169,7 @@ void imgchange::Command1_click()
         report_write_failure(services_.boxes, saved.reason());
         return;
     }
-    services_.boxes.show(QLatin1String(layout_of(player_).confirmation), BoxButtons::OkOnly,
-                         QStringLiteral("Image Change Confirmation"));
+    services_.boxes.show(tr(layout_of(player_).confirmation), BoxButtons::OkOnly, tr("Image Change Confirmation"));
     close();
 }
 

@@ -20,10 +20,13 @@ namespace trivolo {
 
 namespace {
 
-constexpr std::array<QLatin1StringView, 9> kCellPlaces{
-    QLatin1StringView("top left"),    QLatin1StringView("top centre"),    QLatin1StringView("top right"),
-    QLatin1StringView("centre left"), QLatin1StringView("centre"),        QLatin1StringView("centre right"),
-    QLatin1StringView("bottom left"), QLatin1StringView("bottom centre"), QLatin1StringView("bottom right")};
+// The cells' places on the board, in the words a screen reader says after the cell's number.
+constexpr std::array<const char*, 9> kCellPlaces{
+    QT_TRANSLATE_NOOP("trivolo::main", "top left"),    QT_TRANSLATE_NOOP("trivolo::main", "top centre"),
+    QT_TRANSLATE_NOOP("trivolo::main", "top right"),   QT_TRANSLATE_NOOP("trivolo::main", "centre left"),
+    QT_TRANSLATE_NOOP("trivolo::main", "centre"),      QT_TRANSLATE_NOOP("trivolo::main", "centre right"),
+    QT_TRANSLATE_NOOP("trivolo::main", "bottom left"), QT_TRANSLATE_NOOP("trivolo::main", "bottom centre"),
+    QT_TRANSLATE_NOOP("trivolo::main", "bottom right")};
 
 // What a key does on the board: the cell it is about (0 for any other key) and whether
 // it places a mark there or only moves the focus to it.
@@ -135,10 +138,12 @@ void main::put_mark(int cell, const QPixmap& mark, Player holder)
 
 QString main::cell_name(int cell, Player holder) const
 {
-    return QStringLiteral("Cell %1, %2: %3")
-        .arg(cell)
-        .arg(kCellPlaces.at(cell - 1))
-        .arg(holder == Player::Nobody ? QStringLiteral("empty") : side_name(holder));
+    const QString place = tr(kCellPlaces.at(cell - 1));
+    if (holder == Player::Nobody)
+        //: A screen reader's name of an empty cell: %1 its number, %2 its place on the board.
+        return tr("Cell %1, %2: empty").arg(cell).arg(place);
+    //: A screen reader's name of a taken cell: %1 its number, %2 its place, %3 the side holding it.
+    return tr("Cell %1, %2: %3").arg(cell).arg(place, side_name(holder));
 }
 
 PictureBox* main::cell_box(int cell) const
@@ -151,8 +156,8 @@ PictureBox* main::cell_box(int cell) const
 void main::gmode_click()
 {
     if (state_.game_running()) {
-        services_.boxes.show(QStringLiteral("First Quit This Game, Then Change Mode"), BoxButtons::OkInformation,
-                             QStringLiteral("Cannot Change Game Mode Now."));
+        services_.boxes.show(tr("First Quit This Game, Then Change Mode"), BoxButtons::OkInformation,
+                             tr("Cannot Change Game Mode Now."));
         return;
     }
     (new modefrm(services_, owner_, this))->show();

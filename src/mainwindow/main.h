@@ -86,6 +86,8 @@ private:
     QString cell_name(int cell, Player holder) const;
     // A side as the player knows it: Player1, Player2 or the computer.
     QString side_name(Player player) const;
+    // The two-player turn message for the player to move.
+    static QString turn_message(Player player);
     // The cell holding the focus, or cell 1 while none does.
     int focused_cell() const;
 

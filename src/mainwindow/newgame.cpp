@@ -14,8 +14,8 @@ void main::ngame_click()
 {
     // A window holds one game; after it, the window is replaced by a fresh one.
     if (state_.game_running()) {
-        services_.boxes.show(QStringLiteral("First Quit This Game, Then Start New Game."), BoxButtons::OkInformation,
-                             QStringLiteral("Cannot start New Game Now."));
+        services_.boxes.show(tr("First Quit This Game, Then Start New Game."), BoxButtons::OkInformation,
+                             tr("Cannot start New Game Now."));
         return;
     }
     ui_->playerpics->setVisible(true);
@@ -30,7 +30,7 @@ void main::ngame_click()
     play_sound(kPlayer1Sound);
 
     if (!state_.against_computer())
-        ui_->msgb->setText(QStringLiteral("Now Player1"));
+        ui_->msgb->setText(turn_message(Player::Player1));
     show_sides();
 
     // Nothing reads this marker back, so a refused write need not stop the game.
@@ -41,12 +41,10 @@ void main::ngame_click()
 void main::exit_click()
 {
     if (!state_.game_running()) {
-        services_.boxes.show(QStringLiteral("No Game To Quit. Start New Game First."), BoxButtons::OkOnly,
-                             QStringLiteral("Game Not Found"));
+        services_.boxes.show(tr("No Game To Quit. Start New Game First."), BoxButtons::OkOnly, tr("Game Not Found"));
         return;
     }
-    if (services_.boxes.show(QStringLiteral("Are You Sure To Quit This Game ?"), BoxButtons::YesNo,
-                             QStringLiteral("Quit Confirmation"))
+    if (services_.boxes.show(tr("Are You Sure To Quit This Game ?"), BoxButtons::YesNo, tr("Quit Confirmation"))
         == BoxAnswer::Yes)
         owner_.reload();
 }

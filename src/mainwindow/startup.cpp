@@ -14,7 +14,8 @@ namespace {
 
 QString sound_label(bool on)
 {
-    return on ? QStringLiteral("ON") : QStringLiteral("OFF");
+    //: The sound indicator in the side panel, after "Game Sound": ON, or else OFF.
+    return on ? main::tr("ON") : main::tr("OFF");
 }
 
 }  // namespace
@@ -39,7 +40,8 @@ void main::show_sides()
     ui_->modeshow->setText(side_name(Player::Player1));
     ui_->modeshow1->setText(side_name(Player::Player2));
     // Read alone, either label would name one side only.
-    const QString sides = QStringLiteral("%1 versus %2").arg(side_name(Player::Player1), side_name(Player::Player2));
+    //: A screen reader's name of the game-mode panel: %1 plays against %2.
+    const QString sides = tr("%1 versus %2").arg(side_name(Player::Player1), side_name(Player::Player2));
     ui_->modeshow->setAccessibleName(sides);
     ui_->modeshow1->setAccessibleName(sides);
 }
@@ -48,8 +50,7 @@ void main::on_click()
 {
     // The file decides, not soundon: the end of a game silences soundon for a moment.
     if (is_sound_on(read_first_line(kSoundFile))) {
-        services_.boxes.show(QStringLiteral("Sound Is Already On."), BoxButtons::OkOnly,
-                             QStringLiteral("Sound Information"));
+        services_.boxes.show(tr("Sound Is Already On."), BoxButtons::OkOnly, tr("Sound Information"));
         return;
     }
     switch_sound(true);
@@ -58,8 +59,7 @@ void main::on_click()
 void main::Off_click()
 {
     if (!is_sound_on(read_first_line(kSoundFile))) {
-        services_.boxes.show(QStringLiteral("Sound Is Already OFF."), BoxButtons::OkOnly,
-                             QStringLiteral("Sound Information"));
+        services_.boxes.show(tr("Sound Is Already OFF."), BoxButtons::OkOnly, tr("Sound Information"));
         return;
     }
     switch_sound(false);
@@ -72,8 +72,8 @@ void main::switch_sound(bool on)
         return;
     }
     ui_->slevel->setText(sound_label(on));
-    services_.boxes.show(on ? QStringLiteral("Sound Is Now On.") : QStringLiteral("Sound Is Now OFF."),
-                         BoxButtons::OkOnly, QStringLiteral("Sound Information"));
+    services_.boxes.show(on ? tr("Sound Is Now On.") : tr("Sound Is Now OFF."), BoxButtons::OkOnly,
+                         tr("Sound Information"));
     state_.soundon = on;
 }
 

@@ -56,7 +56,7 @@ void main::player_select()
     const Player next = opponent(mover);
     show_turn_panel(player_mark(next), next);
     // A label without a name of its own announces its new text to screen readers.
-    ui_->msgb->setText(QStringLiteral("Now Player%1").arg(static_cast<int>(next)));
+    ui_->msgb->setText(turn_message(next));
     play_sound(turn_sound_of(next));
     state_.pass_turn();
     if (state_.gameover)
@@ -65,29 +65,40 @@ void main::player_select()
 
 QString main::side_name(Player player) const
 {
-    return player == Player::Player2 && state_.against_computer() ? QStringLiteral("Computer")
-                                                                  : QStringLiteral("Player%1").arg(int(player));
+    // A side's name stands in the narrow labels of the game-mode panel, and apart from the
+    // menu items of the same English text.
+    if (player == Player::Player1)
+        return tr("Player1", "side");
+    //: The side that plays against Player1 in the one-player mode.
+    return state_.against_computer() ? tr("Computer") : tr("Player2", "side");
+}
+
+QString main::turn_message(Player player)
+{
+    //: Shown under the board in a two-player game: whose turn it is.
+    return player == Player::Player1 ? tr("Now Player1") : tr("Now Player2");
 }
 
 void main::show_turn_panel(const QPixmap& mark, Player player)
 {
     show_picture(ui_->playerpics, mark);
     show_picture(ui_->playerlevel, load_picture(app_file(banner_of(player))));
-    ui_->playerpics->setAccessibleName(QStringLiteral("Mark of %1").arg(side_name(player)));
-    ui_->playerlevel->setAccessibleName(QStringLiteral("Now %1").arg(side_name(player)));
+    //: A screen reader's name of the picture of the mark of the side to move (%1).
+    ui_->playerpics->setAccessibleName(tr("Mark of %1").arg(side_name(player)));
+    //: A screen reader's name of the banner saying whose turn it is (%1: Player1, Player2 or Computer).
+    ui_->playerlevel->setAccessibleName(tr("Now %1").arg(side_name(player)));
 }
 
 void main::check(const QString& moves)
 {
     switch (state_.judge(moves)) {
     case Verdict::None: break;
-    case Verdict::Player1Won:
-        announce_result(kPlayer1WinPicture, kPlayer1WinSound, QStringLiteral("Player1 Won The Game"));
-        break;
+    case Verdict::Player1Won: announce_result(kPlayer1WinPicture, kPlayer1WinSound, tr("Player1 Won The Game")); break;
     case Verdict::Player2Won:
-        announce_result(kPlayer2WinPicture, kPlayer2WinSound, QStringLiteral("Player2 Won The Game"));
+        //: Also when the computer, which plays as Player2, has won.
+        announce_result(kPlayer2WinPicture, kPlayer2WinSound, tr("Player2 Won The Game"));
         break;
-    case Verdict::Drawn: announce_result(kDrawPicture, kDrawSound, QStringLiteral("Match Drawn")); break;
+    case Verdict::Drawn: announce_result(kDrawPicture, kDrawSound, tr("Match Drawn")); break;
     }
 }
 
@@ -95,9 +106,11 @@ void main::announce_result(QLatin1StringView picture, QLatin1StringView sound, c
 {
     ui_->msgb->setVisible(false);
     show_picture(ui_->wonpic, load_picture(app_file(picture)));
-    ui_->wonpic->setAccessibleName(QStringLiteral("Result: ") + message);
+    //: A screen reader's name of the result picture; %1 is the closing message.
+    ui_->wonpic->setAccessibleName(tr("Result: %1").arg(message));
     play_sound(sound);
-    services_.boxes.show(message, BoxButtons::OkOnly, QStringLiteral("Game Ends."));
+    //: Title of the closing message of a game.
+    services_.boxes.show(message, BoxButtons::OkOnly, tr("Game Ends."));
     state_.gameover = true;
     // Keeps the rest of this move silent; the fresh window reads the switch from its file.
     state_.soundon = false;

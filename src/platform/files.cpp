@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -79,7 +80,8 @@ Result<> open_regular_file(QFile& file, const QByteArray& path)
     if (fd < 0)
         return Failure{qt_error_string(errno)};
     struct stat info { };
-    Failure failure{QStringLiteral("not a regular file")};
+    //: Why a settings file could not be read: it is a folder, a device or the like.
+    Failure failure{QCoreApplication::translate("trivolo::files", "not a regular file")};
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
         if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
             return {};

@@ -1,5 +1,6 @@
 #include "platform/messageboxes.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QSpacerItem>
@@ -51,7 +52,7 @@ BoxAnswer QtMessageBoxes::show(const QString& prompt, BoxButtons buttons, const 
 
 void report_write_failure(MessageBoxService& boxes, const QString& message)
 {
-    boxes.show(message, BoxButtons::OkInformation, QStringLiteral("Setting Not Saved"));
+    boxes.show(message, BoxButtons::OkInformation, QCoreApplication::translate("trivolo", "Setting Not Saved"));
 }
 
 }  // namespace trivolo

@@ -131,7 +131,9 @@ QStringList read_lines_or_empty(QLatin1StringView relative_name, int count)
 // A write refused for the reason given, naming the file.
 Failure refused_write(QLatin1StringView relative_name, const QString& reason)
 {
-    return {QStringLiteral("Could not save %1: %2").arg(data_file(relative_name), reason)};
+    //: Shown to the player: %1 is the settings file's path, %2 the system's reason.
+    return {QCoreApplication::translate("trivolo::settings", "Could not save %1: %2")
+                .arg(data_file(relative_name), reason)};
 }
 
 }  // namespace
@@ -231,7 +233,9 @@ Result<QStringList> read_first_two_lines_to_rewrite(QLatin1StringView relative_n
     const QString path = data_file(relative_name);
     const Result<QStringList> lines = read_lines(path, 2);
     if (!lines.ok() && QFileInfo::exists(path))
-        return refused_write(relative_name, QStringLiteral("it could not be read (%1)").arg(lines.reason()));
+        return refused_write(
+            relative_name,
+            QCoreApplication::translate("trivolo::settings", "it could not be read (%1)").arg(lines.reason()));
     return lines.value_or(QStringList(2, QString()));
 }
 

@@ -28,6 +28,7 @@ inline constexpr QLatin1StringView kMenuFile{"/menu.txt"};
 inline constexpr QLatin1StringView kImagesFolder{"/images"};
 inline constexpr QLatin1StringView kHelpDocument{"/Help.CHM"};
 inline constexpr QLatin1StringView kReadMeDocument{"/README.txt"};
+inline constexpr QLatin1StringView kTranslationsFolder{"/translations"};
 
 // Status pictures and the computer's mark.
 inline constexpr QLatin1StringView kPlayer1Banner{"/docs/player1.gif"};

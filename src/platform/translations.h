@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+namespace trivolo {
+
+// Makes the program speak the first of the locale's languages (by default the player's, as the
+// desktop reports it) that the game has a catalogue for in `folder` (trivolo_<language>.qm), and
+// loads Qt's own catalogue of that language too, so that the stock buttons match. Catalogues
+// installed by an earlier call are removed first. Returns the language found ("de", "pt_BR"),
+// or an empty text when the game stays in English: then Qt's buttons stay English as well.
+QString install_translations(const QString& folder, const QLocale& locale = QLocale());
+
+}  // namespace trivolo
