@@ -82,7 +82,7 @@ private slots:
         // clang-format off
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<QString>("option");  // clicked, if any
-        QTest::addColumn<QString>("leave");   // "play", "quit", "close" otherwise, "refused": Play on a full disk
+        QTest::addColumn<QString>("leave");   // "play", "quit", "refused": Play on a full disk
         QTest::addColumn<QByteArray>("written");
 
         const QByteArray computer("0\r\n");
@@ -92,7 +92,6 @@ private slots:
         QTest::newRow("to two players") << computer << "Option2" << "play" << two;
         QTest::newRow("to computer, extra line dropped") << extra << "Option1" << "play" << computer;
         QTest::newRow("quit after a change") << extra << "Option1" << "quit" << extra;
-        QTest::newRow("closed after a change") << extra << "Option1" << "close" << extra;
         QTest::newRow("write refused") << computer << "Option2" << "refused" << computer;
         // clang-format on
     }
@@ -116,9 +115,7 @@ private slots:
 
         if (!option.isEmpty())
             QTest::mouseClick(child(window, option), Qt::LeftButton);
-        if (leave == "close") {
-            window->close();
-        } else {
+        {
             std::optional<RefusedWrites> full_disk;
             if (leave == "refused")
                 full_disk.emplace();
