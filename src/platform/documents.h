@@ -2,23 +2,16 @@
 
 #include "platform/services.h"
 
-#include <QObject>
-
 namespace trivolo {
 
-// Opens documents through the desktop (xdg-open and the viewer associated with
-// the file's type); returns as soon as the request has been handed over. When
-// xdg-open finds nothing that shows the document, one line on standard error names it.
+// Opens documents through the desktop (QDesktopServices: xdg-open, or the desktop's portal,
+// and the viewer it finds for the file's type); returns as soon as the request has been
+// handed over. Only what is known at once is reported, one line on standard error: a
+// missing file, or a desktop that offers no way to open documents. Whether a viewer then
+// shows it is the desktop's to tell, as for any file opened from it.
 class DesktopDocuments : public DocumentService {
 public:
-    DesktopDocuments() = default;
-    ~DesktopDocuments() override;
-    Q_DISABLE_COPY_MOVE(DesktopDocuments)
-
     void open(const QString& path) override;
-
-private:
-    QObject openings_;  // parent of the xdg-open runs not yet ended
 };
 
 }  // namespace trivolo
