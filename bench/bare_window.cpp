@@ -37,7 +37,8 @@ int main(int argc, char* argv[])
               {"Quit", QKeySequence(Qt::Key_Delete)}});
     add_menu(bar, "Sound", {{"On", QKeySequence(Qt::CTRL | Qt::Key_F1)}, {"Off", QKeySequence(Qt::CTRL | Qt::Key_F2)}});
     add_menu(bar, "Image", {{"Player1", QKeySequence(Qt::Key_F1)}, {"Player2", QKeySequence(Qt::Key_F2)}});
-    add_menu(bar, "Help", {{"Guide", QKeySequence(Qt::CTRL | Qt::Key_H)}, {"Read Me", QKeySequence(Qt::CTRL | Qt::Key_R)}});
+    add_menu(bar, "Help",
+             {{"Guide", QKeySequence(Qt::CTRL | Qt::Key_H)}, {"Read Me", QKeySequence(Qt::CTRL | Qt::Key_R)}});
     // The game's window: its 637 x 513 board area under the menu bar.
     window.setCentralWidget(new QWidget);
     window.centralWidget()->setFixedSize(637, 513);

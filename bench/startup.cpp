@@ -1,8 +1,10 @@
 // Start-up time of the game beside that of a bare Qt main window (bench_bare_window), from
 // the program's exec to its main window on the screen, on an X server of the benchmark's
 // own (Xvfb, no window manager).
-//   bench_startup [runs]
-// The two programs start alternately, runs times each (21 unless told) after one unmeasured
+//   bench_startup [runs [program]]
+// The game is that of this build unless another program is named (to compare two builds
+// of it, a copy beside the original finds the same application folder). The two programs
+// start alternately, runs times each (21 unless told) after one unmeasured
 // start each that fills the caches, and the medians and their ratio are printed. A watcher
 // outside the programs sees the moment the window is mapped (MapNotify on the root window)
 // and the first drawing into it (the DAMAGE extension on the root window: on this server
@@ -99,9 +101,9 @@ pid_t start_x_server()
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addclose(&actions, pipe_ends[0]);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const pid_t server = spawn("Xvfb", {"-displayfd", std::to_string(pipe_ends[1]), "-screen", "0", "1024x768x24",
-                                        "-nolisten", "tcp"},
-                               &actions);
+    const pid_t server
+        = spawn("Xvfb", {"-displayfd", std::to_string(pipe_ends[1]), "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
+                &actions);
     posix_spawn_file_actions_destroy(&actions);
     close(pipe_ends[1]);
     std::string display;
@@ -243,7 +245,7 @@ int main(int argc, char* argv[])
         fail("runs must be a positive number");
     const std::filesystem::path here = std::filesystem::canonical("/proc/self/exe").parent_path();
     const std::string bare = here / "bench_bare_window";
-    const std::string game = std::filesystem::canonical(here / "../app/trivolo");
+    const std::string game = std::filesystem::canonical(argc > 2 ? argv[2] : here / "../app/trivolo");
 
     // A desktop session's own folder, which Qt expects.
     std::string runtime_folder = (std::filesystem::temp_directory_path() / "bench_startup-XXXXXX").string();
@@ -274,7 +276,7 @@ int main(int argc, char* argv[])
     std::printf("start-up from exec, median of %d alternating runs each (Xvfb, no window manager)\n", runs);
     std::printf("%-20s %10s %12s %14s\n", "", "mapped", "first paint", "processor");
     print_row("bare Qt main window", bare_mapped, bare_painted, bare_processor);
-    print_row("trivolo", game_mapped, game_painted, game_processor);
+    print_row(std::filesystem::path(game).filename().c_str(), game_mapped, game_painted, game_processor);
     std::printf("%-20s %10.2f %12.2f %14.2f\n", "ratio", game_mapped / bare_mapped, game_painted / bare_painted,
                 game_processor / bare_processor);
     return 0;

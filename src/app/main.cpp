@@ -34,10 +34,9 @@ int main(int argc, char* argv[])
         qCWarning(trivolo::lcTrivolo, "%s", qUtf8Printable(chosen.reason()));
     // The name the desktop entry and the window manager know the program by.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quenrix.trivolo"));
-    QIcon icon(QStringLiteral(":/builtin/trivolo.ico"));
-    for (const int size : {48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/builtin/trivolo-%1.png").arg(size));
-    QApplication::setWindowIcon(icon);
+    // The window manager shows the small sizes in the window's frame as soon as the window
+    // appears; the large ones serve task switchers, which can wait for its first paint.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/builtin/trivolo.ico")));
     trivolo::install_font_substitutes();
     // The player's language, as the desktop reports it, where the game has a catalogue for it.
     trivolo::install_translations(settings::app_file(settings::kTranslationsFolder));
@@ -50,5 +49,11 @@ int main(int argc, char* argv[])
     trivolo::MainWindowOwner owner(
         [&](trivolo::MainWindowOwner& self) { return new trivolo::main(services, self, choosers); });
     owner.show_first();
+    trivolo::after_first_paint(owner.window(), [] {
+        QIcon icon = QApplication::windowIcon();
+        for (const int size : {48, 64, 128, 256})
+            icon.addFile(QStringLiteral(":/builtin/trivolo-%1.png").arg(size));
+        QApplication::setWindowIcon(icon);
+    });
     return QApplication::exec();
 }

@@ -8,8 +8,12 @@
 #include <QFrame>
 #include <QPalette>
 #include <QScreen>
+#include <QTimer>
 #include <QVariant>
 #include <QWidget>
+
+#include <chrono>
+#include <utility>
 
 namespace trivolo {
 
@@ -107,7 +111,46 @@ private:
     QWidget* window_;
 };
 
+constexpr std::chrono::seconds kFirstPaintBound{1};
+
+// Runs its work once: when the event loop has control again after the window's first paint
+// event (the window's children and the flush to the screen follow that event at once), or
+// when the bound runs out first.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* window, std::function<void()> work)
+        : QObject(window)
+        , work_(std::move(work))
+    {
+        window->installEventFilter(this);
+        QTimer::singleShot(kFirstPaintBound, this, &AfterFirstPaint::run);
+    }
+
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QMetaObject::invokeMethod(this, &AfterFirstPaint::run, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    void run()
+    {
+        if (!work_)
+            return;
+        std::exchange(work_, nullptr)();
+        deleteLater();
+    }
+
+    std::function<void()> work_;
+};
+
 }  // namespace
+
+void after_first_paint(QWidget* window, std::function<void()> work)
+{
+    new AfterFirstPaint(window, std::move(work));
+}
 
 void centre_on_screen(QWidget* window)
 {

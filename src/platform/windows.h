@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QWidget;
 class QPalette;
 class QColor;
@@ -22,6 +24,11 @@ QColor desktop_colour(const QPalette& palette);
 // "desktop" or "windowText"; "pointSizeF" sets the exact point size of the widget's font.
 // The controls inside a framed box are placed from the inside of its frame, as the forms mean.
 void apply_form_properties(QWidget* root);
+
+// Runs `work` once the window's first paint is done, for work the player need not wait
+// for to see the window; or a second after this call, should the window not have been
+// painted by then (a window manager may keep a new window minimised).
+void after_first_paint(QWidget* window, std::function<void()> work);
 
 // Maps the faces the forms name onto fonts a Linux desktop has.
 void install_font_substitutes();
