@@ -14,13 +14,19 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <clocale>
 #include <csignal>
+#include <thread>
 
 int main(int argc, char* argv[])
 {
     // Under a file size limit a write beyond it fails with an error the program reports,
     // instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
+    // The application object sets the user's locale as it is made; set first, the font
+    // configuration read meanwhile is read in it too.
+    std::setlocale(LC_ALL, "");
+    std::jthread font_configuration = trivolo::read_font_configuration();
     // Scale the fixed layouts exactly in proportion to the desktop's dots per inch.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
@@ -48,6 +54,7 @@ int main(int argc, char* argv[])
     trivolo::ImageChoosers choosers(services);
     trivolo::MainWindowOwner owner(
         [&](trivolo::MainWindowOwner& self) { return new trivolo::main(services, self, choosers); });
+    font_configuration.join();  // the first window measures its text
     owner.show_first();
     trivolo::after_first_paint(owner.window(), [] {
         QIcon icon = QApplication::windowIcon();

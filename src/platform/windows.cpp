@@ -12,6 +12,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <fontconfig/fontconfig.h>
+
 #include <chrono>
 #include <utility>
 
@@ -184,6 +186,13 @@ void apply_form_properties(QWidget* root)
         apply_colours(widget);
         place_inside_frame(widget);
     }
+}
+
+std::jthread read_font_configuration()
+{
+    // fontconfig keeps one configuration for the process and may be called from any thread;
+    // the toolkit's own call then finds the configuration read.
+    return std::jthread([] { FcInit(); });
 }
 
 void install_font_substitutes()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <thread>
 
 class QWidget;
 class QPalette;
@@ -29,6 +30,12 @@ void apply_form_properties(QWidget* root);
 // for to see the window; or a second after this call, should the window not have been
 // painted by then (a window manager may keep a new window minimised).
 void after_first_paint(QWidget* window, std::function<void()> work);
+
+// Starts reading the desktop's font configuration on a thread of its own, while the
+// application is being made; the toolkit would read it on the user-interface thread when
+// the first window measures its text, a good part of the whole start-up. Join the thread
+// before that. The configuration is read in the locale set at the time of the call.
+std::jthread read_font_configuration();
 
 // Maps the faces the forms name onto fonts a Linux desktop has.
 void install_font_substitutes();
