@@ -58,7 +58,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.quenrix.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcanberra-pulse, sound-theme-freedesktop, qt6-qpa-plugins, \
+# libcanberra0 is opened when the first sound plays, so the libraries' scan cannot see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcanberra0, libcanberra-pulse, sound-theme-freedesktop, qt6-qpa-plugins, \
 qt6-image-formats-plugins, fonts-comic-neue, fonts-liberation2, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xchm)
 

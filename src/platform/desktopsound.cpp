@@ -9,11 +9,13 @@
 #include <QTimer>
 
 #include <canberra.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <type_traits>
 
 namespace trivolo {
 
@@ -32,6 +34,56 @@ bool unplayable_file(int error)
 {
     return error == CA_ERROR_NOTFOUND || error == CA_ERROR_CORRUPT || error == CA_ERROR_NOTSUPPORTED
         || error == CA_ERROR_ACCESS;
+}
+
+// libcanberra, opened with the first sound rather than with the program: loading it and the
+// libraries it brings along is a noticeable part of a start-up that plays nothing yet. It is
+// never closed, as its own threads may still call back.
+struct Canberra {
+    decltype(&ca_context_create) context_create = nullptr;
+    decltype(&ca_context_change_props) context_change_props = nullptr;
+    decltype(&ca_context_open) context_open = nullptr;
+    decltype(&ca_context_destroy) context_destroy = nullptr;
+    decltype(&ca_context_cancel) context_cancel = nullptr;
+    decltype(&ca_context_play_full) context_play_full = nullptr;
+    decltype(&ca_proplist_create) proplist_create = nullptr;
+    decltype(&ca_proplist_sets) proplist_sets = nullptr;
+    decltype(&ca_proplist_destroy) proplist_destroy = nullptr;
+    decltype(&ca_strerror) strerror = nullptr;
+
+    bool loaded() const { return strerror != nullptr; }
+};
+
+Canberra load_canberra()
+{
+    void* library = dlopen("libcanberra.so.0", RTLD_NOW | RTLD_LOCAL);
+    if (!library)
+        return {};
+    Canberra functions;
+    const auto bind = [library](auto& function, const char* name) {
+        function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(library, name));
+        return function != nullptr;
+    };
+    const bool complete = bind(functions.context_create, "ca_context_create")
+        && bind(functions.context_change_props, "ca_context_change_props")
+        && bind(functions.context_open, "ca_context_open") && bind(functions.context_destroy, "ca_context_destroy")
+        && bind(functions.context_cancel, "ca_context_cancel")
+        && bind(functions.context_play_full, "ca_context_play_full")
+        && bind(functions.proplist_create, "ca_proplist_create") && bind(functions.proplist_sets, "ca_proplist_sets")
+        && bind(functions.proplist_destroy, "ca_proplist_destroy") && bind(functions.strerror, "ca_strerror");
+    return complete ? functions : Canberra{};
+}
+
+// Opened by the first thread that asks, the worker's; the others then find it open.
+const Canberra& canberra()
+{
+    static const Canberra functions = load_canberra();
+    return functions;
+}
+
+const char* describe(int error)
+{
+    return canberra().loaded() ? canberra().strerror(error) : "libcanberra.so.0 cannot be loaded";
 }
 
 }  // namespace
@@ -80,7 +132,7 @@ void DesktopSound::Worker::run()
         if (!job.cancel)
             error = play(job);
         else if (context)
-            ca_context_cancel(context, job.id);  // its end report, if any, is then stale
+            canberra().context_cancel(context, job.id);  // its end report, if any, is then stale
         if (error != CA_SUCCESS)
             report(job.id, error);
         lock.lock();
@@ -119,11 +171,13 @@ int DesktopSound::Worker::open()
 {
     if (context)
         return CA_SUCCESS;
-    int error = ca_context_create(&context);
+    if (!canberra().loaded())
+        return CA_ERROR_NOTAVAILABLE;
+    int error = canberra().context_create(&context);
     if (error == CA_SUCCESS) {
         // The name the desktop's mixer shows for our sounds.
-        ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Trivolo", nullptr);
-        error = ca_context_open(context);
+        canberra().context_change_props(context, CA_PROP_APPLICATION_NAME, "Trivolo", nullptr);
+        error = canberra().context_open(context);
     }
     if (error != CA_SUCCESS)
         drop_context();
@@ -133,18 +187,18 @@ int DesktopSound::Worker::open()
 void DesktopSound::Worker::drop_context()
 {
     if (context)
-        ca_context_destroy(context);
+        canberra().context_destroy(context);
     context = nullptr;
 }
 
 int DesktopSound::Worker::start(std::uint32_t id, const char* property, const QByteArray& value)
 {
     ca_proplist* properties = nullptr;
-    if (ca_proplist_create(&properties) != CA_SUCCESS)
+    if (canberra().proplist_create(&properties) != CA_SUCCESS)
         return CA_ERROR_OOM;
-    ca_proplist_sets(properties, property, value.constData());
-    const int error = ca_context_play_full(context, id, properties, ended, this);
-    ca_proplist_destroy(properties);
+    canberra().proplist_sets(properties, property, value.constData());
+    const int error = canberra().context_play_full(context, id, properties, ended, this);
+    canberra().proplist_destroy(properties);
     return error;
 }
 
@@ -170,11 +224,12 @@ DesktopSound::DesktopSound(milliseconds margin, milliseconds longest)
     , worker_(std::make_shared<Worker>())
 {
     worker_->owner = this;
-    thread_ = std::thread([worker = worker_] { worker->run(); });
 }
 
 DesktopSound::~DesktopSound()
 {
+    if (!thread_.joinable())
+        return;  // no sound was ever asked for
     std::unique_lock lock(worker_->mutex);
     worker_->owner = nullptr;
     worker_->quit = true;
@@ -204,6 +259,9 @@ void DesktopSound::play(const QString& path)
     // A file we cannot make sense of rings the bell, as a missing one does.
     const Result<WavInfo> wav = read_wav_info(path);
     const milliseconds length = wav.ok() ? std::min(milliseconds(wav.value().duration_ms), longest_) : kBellLength;
+    // The worker, and with it the sound library, starts with the first sound.
+    if (!thread_.joinable())
+        thread_ = std::thread([worker = worker_] { worker->run(); });
     {
         const std::lock_guard lock(worker_->mutex);
         worker_->awaited = ++current_;
@@ -236,7 +294,7 @@ DesktopSound::Outcome DesktopSound::wait_for_end(milliseconds bound)
     if (ended_) {
         if (error_ == CA_SUCCESS)
             return Outcome::Finished;
-        notice(ca_strerror(error_));
+        notice(describe(error_));
         return Outcome::Failed;
     }
     bool stuck = false;

@@ -19,9 +19,10 @@ namespace trivolo {
 //
 // Threading: a canberra call can block inside the sound server's client library for as long
 // as the server does not answer (one that is stopped rather than gone: half a minute), so
-// every call runs on a worker thread of the service's own. play() hands the sound to the
-// worker and waits in a local event loop, bounded by the clip's length plus the margin, for
-// the report that it has ended or failed. If the worker is still inside a call when a wait
+// every call runs on a worker thread of the service's own, which starts, and opens the
+// library, with the first sound. play() hands the sound to the worker and waits in a local
+// event loop, bounded by the clip's length plus the margin, for the report that it has
+// ended or failed. If the worker is still inside a call when a wait
 // runs out, later sounds are skipped until that call returns. A worker still stuck when the
 // service is destroyed is left behind to finish on its own (or to end with the process).
 class DesktopSound final : public SoundService {
