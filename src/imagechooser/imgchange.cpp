@@ -97,7 +97,8 @@ void imgchange::apply_player_layout()
 
 void imgchange::keyPressEvent(QKeyEvent* event)
 {
-    if (!dialog_key(*event, focusWidget(), [this] { Command1_click(); }, [this] { Command2_click(); }))
+    if (!dialog_key(
+            *event, focusWidget(), [this] { Command1_click(); }, [this] { Command2_click(); }))
         QWidget::keyPressEvent(event);
 }
 

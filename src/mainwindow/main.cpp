@@ -66,7 +66,6 @@ main::main(Services& services, MainWindowOwner& owner, ImageChoosers& choosers, 
     , services_(services)
     , owner_(owner)
     , choosers_(choosers)
-    , announcer_(nullptr)
 {
     ui_->setupUi(this);
     apply_form_properties(this);

@@ -10,19 +10,24 @@ namespace {
 
 class PictureBoxAccessible : public QAccessibleWidget {
 public:
-    explicit PictureBoxAccessible(PictureBox* box) : QAccessibleWidget(box) {}
+    explicit PictureBoxAccessible(PictureBox* box)
+        : QAccessibleWidget(box)
+    {
+    }
     QAccessible::Role role() const override { return static_cast<PictureBox*>(widget())->screen_reader_role(); }
 };
 
 QAccessibleInterface* picture_box_interface(const QString& class_name, QObject* object)
 {
-    return class_name == QLatin1String("trivolo::PictureBox") ? new PictureBoxAccessible(static_cast<PictureBox*>(object))
-                                                              : nullptr;
+    return class_name == QLatin1String("trivolo::PictureBox")
+        ? new PictureBoxAccessible(static_cast<PictureBox*>(object))
+        : nullptr;
 }
 
 }  // namespace
 
-PictureBox::PictureBox(QWidget* parent) : QLabel(parent)
+PictureBox::PictureBox(QWidget* parent)
+    : QLabel(parent)
 {
     // Chosen by class when Qt first asks, which may be before this constructor returns.
     static const bool installed = [] {

@@ -89,7 +89,8 @@ void modefrm::modefrm_load()
 
 void modefrm::keyPressEvent(QKeyEvent* event)
 {
-    if (!dialog_key(*event, focusWidget(), [this] { play_click(); }, [this] { quit_click(); }))
+    if (!dialog_key(
+            *event, focusWidget(), [this] { play_click(); }, [this] { quit_click(); }))
         QWidget::keyPressEvent(event);
 }
 

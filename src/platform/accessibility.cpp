@@ -11,7 +11,10 @@ namespace {
 
 class PlainFrameAccessible : public QAccessibleWidget {
 public:
-    explicit PlainFrameAccessible(QWidget* frame) : QAccessibleWidget(frame) {}
+    explicit PlainFrameAccessible(QWidget* frame)
+        : QAccessibleWidget(frame)
+    {
+    }
 
     // A nameless frame as a filler, which Orca never takes for a window of its own.
     QAccessible::Role role() const override
@@ -26,7 +29,6 @@ public:
         return state;
     }
 };
-
 
 // The interfaces are chosen by class, when Qt first asks for an object's interface,
 // which may be while the object is still being built.
@@ -52,12 +54,14 @@ void install_own_interfaces()
 
 }  // namespace
 
-PlainFrame::PlainFrame(QWidget* parent) : QFrame(parent)
+PlainFrame::PlainFrame(QWidget* parent)
+    : QFrame(parent)
 {
     install_own_interfaces();
 }
 
-Announcer::Announcer(QWidget* parent) : QWidget(parent)
+Announcer::Announcer(QWidget* parent)
+    : QWidget(parent)
 {
     install_own_interfaces();
     notice_ = new AnnouncedLine(this);
@@ -71,7 +75,8 @@ void Announcer::announce(const QString& line)
     notice_->show();
 }
 
-AnnouncedLine::AnnouncedLine(QWidget* parent) : QWidget(parent)
+AnnouncedLine::AnnouncedLine(QWidget* parent)
+    : QWidget(parent)
 {
     setFixedSize(0, 0);
     hide();
