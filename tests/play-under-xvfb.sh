@@ -99,14 +99,14 @@ heard=$(window 'Trivolo By Quenrix' "$fresh")
 check "before New Game the board says no game runs" said 'The game has not started. Game, New Game (Ctrl+N) starts one.'
 press "$heard" ctrl+n
 check "New Game is told, with the first turn" said 'New Game. Player1 versus Computer. Now Player1.'
-xdotool key 1  # the focus is on cell 1 already: the move is told with the answer
+said 'Cell 1, top left: empty push button.'; xdotool key 1  # the focus is on cell 1: the move is told with the answer
 check "the computer's first answer is told, then the player's turn" \
   said 'Cell 1, top left: Player1. Cell 5, centre: Computer. Now Player1.'
 xdotool key 3  # the focus moves to cell 3 and names it
 check "the player's cell is told by the focus" said 'Cell 3, top right: Player1 push button.'
 check "the computer's next answer is told, then the turn" said 'Cell 2, top centre: Computer. Now Player1.'
 xdotool key 4
-check "the computer's winning answer is told" said 'Cell 8, bottom centre: Computer.'
+check "the last move and the computer's winning answer are told" said 'Cell 4, centre left: Player1. Cell 8, bottom centre: Computer.'
 check "the result is told once" said 'Player2 Won The Game.'
 press "$(window 'Game Ends\.')" Return
 check "the fresh window says no game runs" wait_for eval '[ "$(grep -c "SPEECH OUTPUT: .The game has not started" "$work/orca.log")" = 2 ]'

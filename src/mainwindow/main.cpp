@@ -200,6 +200,7 @@ void main::tell_news()
     if (!news_.isEmpty())
         announcer_->announce(news_.join(QLatin1String(". ")));
     news_.clear();
+    named_by_focus_.clear();
 }
 
 QString main::cell_name(int cell, Player holder) const

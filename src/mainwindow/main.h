@@ -117,6 +117,7 @@ private:
     ImageChoosers& choosers_;
     Announcer* announcer_ = nullptr;
     QStringList news_;
+    QString named_by_focus_;  // the player's cell of this move, as the focus named it
     int armed_key_ = 0;   // the board key whose release will place a mark
     int let_go_key_ = 0;  // the key last released without placing one, and since when
     QElapsedTimer let_go_;
