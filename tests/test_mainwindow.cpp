@@ -5,6 +5,7 @@
 #include "platform/windows.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QDir>
 #include <QTest>
 
@@ -162,9 +163,9 @@ private slots:
         QTest::addColumn<QString>("cells");   // marked in turn
         QTest::addColumn<QString>("result");  // the message, the picture and the sound
         QTest::addColumn<QString>("heard");   // some of what a screen reader reads of the window at the end
-        QTest::newRow("computer wins") << QByteArray("0\r\n") << "134" << "Player2 Won The Game/player2win.gif/wonp2.wav" << "Cell 5, centre: Computer|Cell 9, bottom right: empty|Player1 versus Computer";
+        QTest::newRow("computer wins") << QByteArray("0\r\n") << "134" << "Player2 Won The Game/player2win.gif/wonp2.wav" << "Cell 5, centre: Computer|Cell 9, bottom right: empty|Computer";
         QTest::newRow("Player1 wins") << kTwo << "14253" << "Player1 Won The Game/player1win.gif/wonp1.wav" << "Cell 3, top right: Player1|Result: Player1 Won The Game";
-        QTest::newRow("Player2 wins") << kTwo << "142596" << "Player2 Won The Game/player2win.gif/wonp2.wav" << "Cell 6, centre right: Player2|Player1 versus Player2";
+        QTest::newRow("Player2 wins") << kTwo << "142596" << "Player2 Won The Game/player2win.gif/wonp2.wav" << "Cell 6, centre right: Player2|Now Player1";
         QTest::newRow("full board") << kTwo << "123584697" << "Match Drawn/draw.gif/draw.wav" << "Cell 2, top centre: Player2|Result: Match Drawn";
         // clang-format on
     }
@@ -212,6 +213,23 @@ private slots:
         QCOMPARE(ending.boxes, (QList<ShownBox>{{result.section('/', 0, 0), BoxButtons::OkOnly, "Game Ends."}}));
         for (const QString& name : heard.split('|'))
             QVERIFY2(ending.names.contains(name), qPrintable(name));
+    }
+
+    void a_held_key_never_plays()
+    {
+        TestApp app({{"/mode.txt", kTwo}});
+        trigger(app.window(), "ngame");
+        QWidget* board = app.window()->focusWidget();
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, "5", true);
+        QApplication::sendEvent(board, &repeat);
+        QTest::keyRelease(board, Qt::Key_5);
+        QTest::keyRelease(board, Qt::Key_Return);  // its press closed a message box: the next presses repeat it
+        QTest::keyClick(board, Qt::Key_Return);
+        QTest::keyPress(board, Qt::Key_7);
+        QTest::keyClick(board, Qt::Key_7);  // a second press without a release repeats the first
+        QCOMPARE(app.game().p1moves, "");
+        QTest::keyClick(board, Qt::Key_3);
+        QCOMPARE(app.game().p1moves, "3");
     }
 
     void unusable_mark_names_get_a_drawn_mark()

@@ -63,6 +63,10 @@
         <source>Image Change Confirmation</source>
         <translation>Bild geändert</translation>
     </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
 </context>
 <context>
     <name>trivolo::main</name>
@@ -240,7 +244,7 @@
     </message>
     <message>
         <source>%1 versus %2</source>
-        <extracomment>A screen reader&apos;s name of the game-mode panel: %1 plays against %2.</extracomment>
+        <extracomment>A screen reader&apos;s words for the sides of a new game: %1 plays against %2.</extracomment>
         <translation>%1 gegen %2</translation>
     </message>
     <message>
@@ -320,6 +324,15 @@
         <extracomment>Title of the closing message of a game.</extracomment>
         <translation>Spielende</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>The game has not started. Game, New Game (Ctrl+N) starts one.</source>
+        <extracomment>What a screen reader says of the board before a game: the menu command that starts one.</extracomment>
+        <translation>Das Spiel hat nicht begonnen. Spiel, Neues Spiel (Strg+N) startet eines.</translation>
+    </message>
 </context>
 <context>
     <name>trivolo::modefrm</name>
@@ -375,6 +388,14 @@
         <source>Trivolo</source>
         <extracomment>The game&apos;s name.</extracomment>
         <translation>Trivolo</translation>
+    </message>
+    <message>
+        <source>Player1 versus Computer</source>
+        <translation>Spieler 1 gegen Computer</translation>
+    </message>
+    <message>
+        <source>Player1 versus Player2</source>
+        <translation>Spieler 1 gegen Spieler 2</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,10 @@
         <source>Image Change Confirmation</source>
         <translation>Zmiana obrazu</translation>
     </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Obrazy</translation>
+    </message>
 </context>
 <context>
     <name>trivolo::main</name>
@@ -240,7 +244,7 @@
     </message>
     <message>
         <source>%1 versus %2</source>
-        <extracomment>A screen reader&apos;s name of the game-mode panel: %1 plays against %2.</extracomment>
+        <extracomment>A screen reader&apos;s words for the sides of a new game: %1 plays against %2.</extracomment>
         <translation>%1 przeciw %2</translation>
     </message>
     <message>
@@ -320,6 +324,15 @@
         <extracomment>Title of the closing message of a game.</extracomment>
         <translation>Koniec gry</translation>
     </message>
+    <message>
+        <source>Board</source>
+        <translation>Plansza</translation>
+    </message>
+    <message>
+        <source>The game has not started. Game, New Game (Ctrl+N) starts one.</source>
+        <extracomment>What a screen reader says of the board before a game: the menu command that starts one.</extracomment>
+        <translation>Gra się nie rozpoczęła. Gra, Nowa gra (Ctrl+N) rozpoczyna nową.</translation>
+    </message>
 </context>
 <context>
     <name>trivolo::modefrm</name>
@@ -375,6 +388,14 @@
         <source>Trivolo</source>
         <extracomment>The game&apos;s name.</extracomment>
         <translation>Trivolo</translation>
+    </message>
+    <message>
+        <source>Player1 versus Computer</source>
+        <translation>Gracz 1 przeciw komputerowi</translation>
+    </message>
+    <message>
+        <source>Player1 versus Player2</source>
+        <translation>Gracz 1 przeciw Graczowi 2</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // The picture chooser windows of the two players.
 #include "imagechooser/imgchange.h"
 
+#include "platform/accessibility.h"
 #include "platform/files.h"
 #include "platform/messageboxes.h"
 #include "platform/pictures.h"
@@ -89,9 +90,16 @@ void imgchange::apply_player_layout()
         setTabOrder(ui_->Command2, ui_->Command1);
         setTabOrder(ui_->Command1, ui_->playerpic);
         setTabOrder(ui_->playerpic, ui_->File1);
-        // The keyboard starts where the order starts, not at the first control created.
-        ui_->Command2->setFocus();
     }
+    // Both windows start on the list, what a player comes to choose from.
+    ui_->File1->setFocus();
+}
+
+void imgchange::keyPressEvent(QKeyEvent* event)
+{
+    if (!dialog_key(
+            *event, focusWidget(), [this] { Command1_click(); }, [this] { Command2_click(); }))
+        QWidget::keyPressEvent(event);
 }
 
 QString& imgchange::own_file()

@@ -23,6 +23,10 @@ public:
 
     Player player() const { return player_; }
 
+protected:
+    // Escape cancels as Cancel does; Return or Enter stores the choice, as OK does.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void imgchange_load();
     void File1_click();

@@ -25,6 +25,10 @@ void main::computer_select()
         check(state_.p2moves);
         ++state_.gamestate;
         show_turn_panel(player_mark(Player::Player1), Player::Player1);
+        if (!state_.gameover) {
+            tell(turn_message(Player::Player1));
+            tell_news();
+        }
         play_sound(kPlayer1Sound);
         state_.pass_turn();
     }
@@ -50,6 +54,7 @@ void main::putc(int cell)
     if (cell < 1 || cell > 9)
         return;
     put_mark(cell, load_computer_mark(), Player::Player2);
+    tell(cell_name(cell, Player::Player2));
     state_.set_free(cell, false);
 }
 

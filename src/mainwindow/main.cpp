@@ -6,6 +6,7 @@
 #include "imagechooser/choosers.h"
 #include "mainwindow/picturebox.h"
 #include "modewindow/modefrm.h"
+#include "platform/accessibility.h"
 #include "platform/pictures.h"
 #include "platform/windows.h"
 #include "ui_main.h"
@@ -73,6 +74,7 @@ main::main(Services& services, MainWindowOwner& owner, ImageChoosers& choosers, 
     ui_->client->setFixedSize(ui_->client->size());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();  // the final size now, so that start-up centres the real window
+    announcer_ = new Announcer(ui_->client);
     connect_handlers();
     prepare_cells();
     main_load();
@@ -91,18 +93,40 @@ void main::connect_handlers()
     connect(ui_->playerimg2, &QAction::triggered, this, &main::playerimg2_click);
     connect(ui_->Guide, &QAction::triggered, this, &main::Guide_click);
     connect(ui_->readme, &QAction::triggered, this, &main::readme_click);
+    auto* menu_key = new QAction(this);
+    menu_key->setShortcut(Qt::Key_F10);
+    addAction(menu_key);
+    connect(menu_key, &QAction::triggered, this, &main::open_first_menu);
     for (int cell = 1; cell <= 9; ++cell)
         connect(cell_box(cell), &PictureBox::clicked, this, [this, cell] { cell_click(cell); });
 }
 
 void main::prepare_cells()
 {
-    // Tab focus only: a click must not move the focus frame a mouse player never sees.
+    // A cell is a button to press, whether it shows a mark or not.
     for (int cell = 1; cell <= 9; ++cell) {
-        cell_box(cell)->setFocusPolicy(Qt::TabFocus);
+        cell_box(cell)->set_screen_reader_role(QAccessible::Button);
         cell_box(cell)->setAccessibleName(cell_name(cell, Player::Nobody));
     }
+    //: What a screen reader says of the board before a game: the menu command that starts one.
+    ui_->Shape1->setAccessibleDescription(tr("The game has not started. Game, New Game (Ctrl+N) starts one."));
+    ui_->Shape1->setFocusPolicy(Qt::TabFocus);
+    ui_->Shape1->setFocus();
+}
+
+void main::open_board()
+{
+    ui_->Shape1->setAccessibleDescription({});
+    ui_->Shape1->setFocusPolicy(Qt::NoFocus);
+    // Tab focus only: a click must not move the focus frame a mouse player never sees.
+    for (int cell = 1; cell <= 9; ++cell)
+        cell_box(cell)->setFocusPolicy(Qt::TabFocus);
     ui_->p1->setFocus();
+}
+
+void main::open_first_menu()
+{
+    ui_->menubar->setActiveAction(ui_->game->menuAction());
 }
 
 void main::keyPressEvent(QKeyEvent* event)
@@ -113,12 +137,48 @@ void main::keyPressEvent(QKeyEvent* event)
         QMainWindow::keyPressEvent(event);
         return;
     }
-    setAttribute(Qt::WA_KeyboardFocusChange);
-    cell_box(key.cell)->setFocus(Qt::OtherFocusReason);
-    cell_box(key.cell)->update();
+    // A mark goes down when its key comes up, for a press this window saw begin. A held
+    // key never plays: its repeats are marked as such, or come as a second press without
+    // a release, or as releases and presses that follow one another closely. So does a
+    // key still down from closing a message box, whose release comes here first.
+    const bool repeated = event->isAutoRepeat() || event->key() == armed_key_
+        || (event->key() == let_go_key_ && let_go_.isValid() && let_go_.elapsed() < kRepeatGapMs);
+    armed_key_ = key.places && !repeated ? event->key() : 0;
+    if (!key.places)
+        focus_cell(key.cell);
+}
+
+void main::keyReleaseEvent(QKeyEvent* event)
+{
+    const BoardKey key = board_key(*event, focused_cell());
+    if (event->isAutoRepeat() || event->key() != armed_key_ || !key.places || !state_.game_running()) {
+        armed_key_ = 0;
+        let_go_key_ = event->key();
+        let_go_.start();
+        QMainWindow::keyReleaseEvent(event);
+        return;
+    }
+    armed_key_ = 0;
+    const bool focus_moves = focusWidget() != cell_box(key.cell);
+    focus_cell(key.cell);
     // The click may end the game and replace this window: nothing follows it.
-    if (key.places)
-        cell_click(key.cell);
+    cell_click(key.cell, focus_moves);
+}
+
+void main::changeEvent(QEvent* event)
+{
+    // A key that is down while a message box or another window takes over is not the
+    // player's next move.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        armed_key_ = 0;
+    QMainWindow::changeEvent(event);
+}
+
+void main::focus_cell(int cell)
+{
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    cell_box(cell)->setFocus(Qt::OtherFocusReason);
+    cell_box(cell)->update();
 }
 
 int main::focused_cell() const
@@ -132,8 +192,15 @@ int main::focused_cell() const
 void main::put_mark(int cell, const QPixmap& mark, Player holder)
 {
     show_picture(cell_box(cell), mark);
-    // Qt announces the change of name to screen readers.
     cell_box(cell)->setAccessibleName(cell_name(cell, holder));
+}
+
+void main::tell_news()
+{
+    if (!news_.isEmpty())
+        announcer_->announce(news_.join(QLatin1String(". ")));
+    news_.clear();
+    named_by_focus_.clear();
 }
 
 QString main::cell_name(int cell, Player holder) const

@@ -3,6 +3,7 @@
 #include "game/gamestate.h"
 #include "platform/services.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include <memory>
@@ -13,6 +14,7 @@ namespace Ui {
 class main;
 }
 
+class Announcer;
 class ImageChoosers;
 class MainWindowOwner;
 class PictureBox;
@@ -32,12 +34,20 @@ public:
 protected:
     // The board from the keyboard: arrows move between the cells, Space or Return marks
     // the focused cell, and 1 to 9 mark the cell of that number, as a click on it would.
+    // A mark goes down when its key comes up, for a key this window saw go down.
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void connect_handlers();
-    // The cells take the focus from the keyboard only and are named for screen readers.
+    // The cells take the focus from the keyboard only and are named for screen readers;
+    // until New Game the board itself holds the focus and says that no game runs.
     void prepare_cells();
+    // New Game: the cells take over the focus from the board, from cell 1.
+    void open_board();
+    // F10, as on other desktops: opens the menu bar's first menu.
+    void open_first_menu();
 
     // Start-up: the sound switch and the mode labels from their files, centred on screen.
     void main_load();
@@ -55,8 +65,9 @@ private:
 
     // Names the two sides in the game-mode panel: Player1 against the computer or Player2.
     void show_sides();
-    // A click on cell 1 to 9: the mover's mark, then the turn handler of the mode.
-    void cell_click(int cell);
+    // A click on cell 1 to 9: the mover's mark, then the turn handler of the mode. The
+    // keys that move the focus onto the cell have had it named by the focus already.
+    void cell_click(int cell, bool named_by_focus = false);
 
     // Two-player turn change: record the move, ask the referee, pass the turn.
     void player_select();
@@ -90,6 +101,12 @@ private:
     static QString turn_message(Player player);
     // The cell holding the focus, or cell 1 while none does.
     int focused_cell() const;
+    // Moves the focus, framed, to a cell.
+    void focus_cell(int cell);
+    // Gathers what a screen reader is to say of the current move, and says it at once,
+    // before a message box opens or when the turn has passed.
+    void tell(const QString& line) { news_ << line; }
+    void tell_news();
 
     PictureBox* cell_box(int cell) const;
     QPixmap player_mark(Player player) const;
@@ -98,6 +115,15 @@ private:
     Services& services_;
     MainWindowOwner& owner_;
     ImageChoosers& choosers_;
+    Announcer* announcer_ = nullptr;
+    QStringList news_;
+    QString named_by_focus_;  // the player's cell of this move, as the focus named it
+    int armed_key_ = 0;   // the board key whose release will place a mark
+    int let_go_key_ = 0;  // the key last released without placing one, and since when
+    QElapsedTimer let_go_;
+    // Longer than key events take through a screen reader's key listener, shorter than a
+    // player takes to press a key again after closing a message box with it.
+    static constexpr qint64 kRepeatGapMs = 500;
     GameState state_;
 };
 

@@ -26,6 +26,12 @@ void main::ngame_click()
     state_ = GameState::started(state_.soundon, read_first_two_lines(kPlayerImageFile), read_game_mode());
 
     show_turn_panel(player_mark(Player::Player1), Player::Player1);
+    tell(ui_->ngame->text());
+    //: A screen reader's words for the sides of a new game: %1 plays against %2.
+    tell(tr("%1 versus %2").arg(side_name(Player::Player1), side_name(Player::Player2)));
+    tell(turn_message(Player::Player1));
+    tell_news();
+    open_board();
     play_sound(kStartSound);
     play_sound(kPlayer1Sound);
 

@@ -1,9 +1,41 @@
 #include "mainwindow/picturebox.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace trivolo {
+
+namespace {
+
+class PictureBoxAccessible : public QAccessibleWidget {
+public:
+    explicit PictureBoxAccessible(PictureBox* box)
+        : QAccessibleWidget(box)
+    {
+    }
+    QAccessible::Role role() const override { return static_cast<PictureBox*>(widget())->screen_reader_role(); }
+};
+
+QAccessibleInterface* picture_box_interface(const QString& class_name, QObject* object)
+{
+    return class_name == QLatin1String("trivolo::PictureBox")
+        ? new PictureBoxAccessible(static_cast<PictureBox*>(object))
+        : nullptr;
+}
+
+}  // namespace
+
+PictureBox::PictureBox(QWidget* parent)
+    : QLabel(parent)
+{
+    // Chosen by class when Qt first asks, which may be before this constructor returns.
+    static const bool installed = [] {
+        QAccessible::installFactory(&picture_box_interface);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {

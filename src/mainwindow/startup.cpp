@@ -39,11 +39,6 @@ void main::show_sides()
 {
     ui_->modeshow->setText(side_name(Player::Player1));
     ui_->modeshow1->setText(side_name(Player::Player2));
-    // Read alone, either label would name one side only.
-    //: A screen reader's name of the game-mode panel: %1 plays against %2.
-    const QString sides = tr("%1 versus %2").arg(side_name(Player::Player1), side_name(Player::Player2));
-    ui_->modeshow->setAccessibleName(sides);
-    ui_->modeshow1->setAccessibleName(sides);
 }
 
 void main::on_click()

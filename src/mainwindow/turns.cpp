@@ -31,11 +31,15 @@ QPixmap main::player_mark(Player player) const
     return load_player_mark(state_.img(player), player);
 }
 
-void main::cell_click(int cell)
+void main::cell_click(int cell, bool named_by_focus)
 {
     if (!state_.is_free(cell))
         return;
     put_mark(cell, player_mark(state_.turn), state_.turn);
+    if (named_by_focus)
+        named_by_focus_ = cell_name(cell, state_.turn);
+    else
+        tell(cell_name(cell, state_.turn));
     state_.lastcell = QString::number(cell);
     switch (state_.mode) {
     case GameMode::AgainstComputer: computer_select(); break;
@@ -55,8 +59,11 @@ void main::player_select()
     // about to be replaced, and check has silenced the turn sound.
     const Player next = opponent(mover);
     show_turn_panel(player_mark(next), next);
-    // A label without a name of its own announces its new text to screen readers.
     ui_->msgb->setText(turn_message(next));
+    if (!state_.gameover) {
+        tell(ui_->msgb->text());
+        tell_news();
+    }
     play_sound(turn_sound_of(next));
     state_.pass_turn();
     if (state_.gameover)
@@ -109,6 +116,11 @@ void main::announce_result(QLatin1StringView picture, QLatin1StringView sound, c
     //: A screen reader's name of the result picture; %1 is the closing message.
     ui_->wonpic->setAccessibleName(tr("Result: %1").arg(message));
     play_sound(sound);
+    // The last moves, before the box reads out the result. The box takes the focus at
+    // once, so a screen reader may drop what the focus said of the player's own cell.
+    if (!named_by_focus_.isEmpty())
+        news_.prepend(named_by_focus_);
+    tell_news();
     //: Title of the closing message of a game.
     services_.boxes.show(message, BoxButtons::OkOnly, tr("Game Ends."));
     state_.gameover = true;

@@ -2,6 +2,7 @@
 // to a fresh main window.
 #include "modewindow/modefrm.h"
 
+#include "platform/accessibility.h"
 #include "platform/messageboxes.h"
 #include "platform/windowowner.h"
 #include "platform/windows.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QWindow>
 
 #include <algorithm>
@@ -76,10 +78,20 @@ void modefrm::modefrm_load()
     if (main_window_)
         main_window_->setEnabled(false);
     centre_on_screen(this);
+    QRadioButton* saved = nullptr;
     switch (read_game_mode()) {
-    case GameMode::AgainstComputer: ui_->Option1->setChecked(true); break;
-    case GameMode::TwoPlayers: ui_->Option2->setChecked(true); break;
+    case GameMode::AgainstComputer: saved = ui_->Option1; break;
+    case GameMode::TwoPlayers: saved = ui_->Option2; break;
     }
+    saved->setChecked(true);
+    saved->setFocus();
+}
+
+void modefrm::keyPressEvent(QKeyEvent* event)
+{
+    if (!dialog_key(
+            *event, focusWidget(), [this] { play_click(); }, [this] { quit_click(); }))
+        QWidget::keyPressEvent(event);
 }
 
 void modefrm::showEvent(QShowEvent* event)

@@ -28,6 +28,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Escape leaves as Quit does; Return or Enter plays, as Play does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // A point in Picture1's coordinates, kept as the 16-bit integers it was designed with.
