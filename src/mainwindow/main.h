@@ -118,8 +118,8 @@ private:
     Announcer* announcer_ = nullptr;
     QStringList news_;
     QString named_by_focus_;  // the player's cell of this move, as the focus named it
-    int armed_key_ = 0;   // the board key whose release will place a mark
-    int let_go_key_ = 0;  // the key last released without placing one, and since when
+    int armed_key_ = 0;       // the board key whose release will place a mark
+    int let_go_key_ = 0;      // the key last released without placing one, and since when
     QElapsedTimer let_go_;
     // Longer than key events take through a screen reader's key listener, shorter than a
     // player takes to press a key again after closing a message box with it.
