@@ -42,13 +42,13 @@ int main(int argc, char* argv[])
     // The player's language, as the desktop reports it, where the game has a catalogue for it.
     trivolo::install_translations(settings::app_file(settings::kTranslationsFolder));
 
-    trivolo::QtMessageBoxes boxes;
+    // The boxes and the choosers belong to the frame that every main window fills in turn.
+    trivolo::MainWindowOwner owner;
+    trivolo::QtMessageBoxes boxes(owner.frame());
     trivolo::DesktopSound sound;
     trivolo::DesktopDocuments documents;
     trivolo::Services services{boxes, sound, documents};
-    trivolo::ImageChoosers choosers(services);
-    trivolo::MainWindowOwner owner(
-        [&](trivolo::MainWindowOwner& self) { return new trivolo::main(services, self, choosers); });
-    owner.show_first();
+    trivolo::ImageChoosers choosers(services, owner.frame());
+    owner.show_first([&](trivolo::MainWindowOwner& self) { return new trivolo::main(services, self, choosers); });
     return QApplication::exec();
 }
