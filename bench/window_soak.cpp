@@ -84,10 +84,9 @@ int main(int argc, char* argv[])
     Silence sound;
     NoViewer documents;
     trivolo::Services services{boxes, sound, documents};
-    trivolo::ImageChoosers choosers(services);
-    trivolo::MainWindowOwner owner(
-        [&](trivolo::MainWindowOwner& self) { return new trivolo::main(services, self, choosers); });
-    owner.show_first();
+    trivolo::MainWindowOwner owner;
+    trivolo::ImageChoosers choosers(services, owner.frame());
+    owner.show_first([&](trivolo::MainWindowOwner& self) { return new trivolo::main(services, self, choosers); });
     constexpr int kSettlingGames = 20;
     for (int warm_up = 0; warm_up < 100 - kSettlingGames; ++warm_up)  // caches and pools reach their working size
         play_one_game(owner);

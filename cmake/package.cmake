@@ -61,6 +61,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libcanberra0 is opened when the first sound plays, so the libraries' scan cannot see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcanberra0, libcanberra-pulse, sound-theme-freedesktop, qt6-qpa-plugins, \
 qt6-image-formats-plugins, fonts-comic-neue, fonts-liberation2, qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xchm)
+# qt6-wayland: on a Wayland desktop the game then runs natively instead of through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xchm, qt6-wayland")
 
 include(CPack)

@@ -23,7 +23,7 @@ check "the desktop entry starts the program" test "$root$exec" -ef "$lib/trivolo
 for size in 16 32 48 64 128 256; do
   check "the $size px icon" grep -q "$size x $size," <(file "$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png")
 done
-for relation in Recommends:xchm Depends:{libqt6widgets6,libcanberra0,libcanberra-pulse,sound-theme-freedesktop} \
+for relation in Recommends:{xchm,qt6-wayland} Depends:{libqt6widgets6,libcanberra0,libcanberra-pulse,sound-theme-freedesktop} \
                 Depends:{qt6-qpa-plugins,qt6-image-formats-plugins,fonts-comic-neue,fonts-liberation2,qt6-translations-l10n}; do
   check "$relation" grep -qE "(^|, )${relation#*:}( |,|$)" <(dpkg-deb -f "$deb" "${relation%%:*}")
 done

@@ -127,7 +127,7 @@ private slots:
 
     void both_choosers_keep_both_choices()
     {
-        // Open beside the main window, they outlive a game and a reload; each OK keeps the other's choice.
+        // Dialogs of the lasting frame, they outlive a game and a reload; each OK keeps the other's choice.
         for (const Player player : {Player1, Player2}) {
             Chooser chooser;
             trigger(chooser.app.window(), "playerimg1");

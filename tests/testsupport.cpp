@@ -46,11 +46,10 @@ RefusedWrites::RefusedWrites(rlim_t room)
 }
 
 TestApp::TestApp(Files files)
-    : owner([this](MainWindowOwner& self) { return new main(services, self, choosers); })
 {
     for (const auto& [name, contents] : files)
         folder.write(name, contents);
-    owner.show_first();
+    owner.show_first([this](MainWindowOwner& self) { return new main(services, self, choosers); });
 }
 
 QStringList TestApp::sounds() const

@@ -116,8 +116,8 @@ struct TestApp {
     FakeSound sound;
     FakeDocuments documents;
     Services services{boxes, sound, documents};
-    ImageChoosers choosers{services};
     MainWindowOwner owner;
+    ImageChoosers choosers{services, owner.frame()};
 };
 
 template <typename T = QWidget>

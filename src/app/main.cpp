@@ -47,15 +47,15 @@ int main(int argc, char* argv[])
     // The player's language, as the desktop reports it, where the game has a catalogue for it.
     trivolo::install_translations(settings::app_file(settings::kTranslationsFolder));
 
-    trivolo::QtMessageBoxes boxes;
+    // The boxes and the choosers belong to the frame that every main window fills in turn.
+    trivolo::MainWindowOwner owner;
+    trivolo::QtMessageBoxes boxes(owner.frame());
     trivolo::DesktopSound sound;
     trivolo::DesktopDocuments documents;
     trivolo::Services services{boxes, sound, documents};
-    trivolo::ImageChoosers choosers(services);
-    trivolo::MainWindowOwner owner(
-        [&](trivolo::MainWindowOwner& self) { return new trivolo::main(services, self, choosers); });
+    trivolo::ImageChoosers choosers(services, owner.frame());
     font_configuration.join();  // the first window measures its text
-    owner.show_first();
+    owner.show_first([&](trivolo::MainWindowOwner& self) { return new trivolo::main(services, self, choosers); });
     trivolo::after_first_paint(owner.window(), [] {
         QIcon icon = QApplication::windowIcon();
         for (const int size : {48, 64, 128, 256})

@@ -5,15 +5,17 @@
 
 #include <QPointer>
 
+class QWidget;
+
 namespace trivolo {
 
 class imgchange;
 
-// Keeps track of the two picture chooser windows, which live independently of the
-// main window (they stay open when it is replaced).
+// Keeps track of the two picture chooser windows, which stay open when the main window
+// is replaced: they are dialogs of the frame the main window fills, which outlives it.
 class ImageChoosers {
 public:
-    explicit ImageChoosers(Services& services);
+    ImageChoosers(Services& services, QWidget* main_frame);
     ~ImageChoosers();
 
     // Opens the player's chooser, or brings it to the front when it is already open.
@@ -24,6 +26,7 @@ public:
 
 private:
     Services& services_;
+    QWidget* main_frame_;
     QPointer<imgchange> player1_;
     QPointer<imgchange> player2_;
 };

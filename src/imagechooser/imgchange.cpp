@@ -62,7 +62,7 @@ imgchange::imgchange(Services& services, Player player, QWidget* parent)
     ui_->setupUi(this);
     // The window's flags first: setting them recreates the window, which forgets
     // where the keyboard focus was meant to start.
-    make_fixed_window(this, false);
+    make_fixed_dialog(this);
     apply_player_layout();
     apply_form_properties(this);
     setFixedSize(size());

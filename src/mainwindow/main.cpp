@@ -8,6 +8,7 @@
 #include "modewindow/modefrm.h"
 #include "platform/accessibility.h"
 #include "platform/pictures.h"
+#include "platform/windowowner.h"
 #include "platform/windows.h"
 #include "ui_main.h"
 
@@ -60,21 +61,22 @@ BoardKey board_key(const QKeyEvent& event, int focused)
 
 }  // namespace
 
-main::main(Services& services, MainWindowOwner& owner, ImageChoosers& choosers, QWidget* parent)
-    : QMainWindow(parent)
-    , ui_(std::make_unique<Ui::main>())
+main::main(Services& services, MainWindowOwner& owner, ImageChoosers& choosers)
+    : ui_(std::make_unique<Ui::main>())
     , services_(services)
     , owner_(owner)
     , choosers_(choosers)
 {
     ui_->setupUi(this);
     apply_form_properties(this);
-    make_fixed_window(this, true);
     // The board area keeps its designed size; the window is that plus the menu bar.
     ui_->client->setFixedSize(ui_->client->size());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();  // the final size now, so that start-up centres the real window
     announcer_ = new Announcer(ui_->client);
+    // The desktop sees the owner's frame, which this window fills from now on: start-up
+    // places that window.
+    owner_.fill_frame(this);
     connect_handlers();
     prepare_cells();
     main_load();

@@ -21,11 +21,12 @@ class PictureBox;
 
 // The main window: the board, the side panel, the result strip and the menus, and
 // the whole state of one game. A window holds at most one game; when the game ends
-// or is abandoned the window is replaced by a fresh one (MainWindowOwner::reload).
+// or is abandoned the window is replaced by a fresh one (MainWindowOwner::reload),
+// inside the one frame that the desktop sees for the whole run.
 class main : public QMainWindow {
     Q_OBJECT
 public:
-    main(Services& services, MainWindowOwner& owner, ImageChoosers& choosers, QWidget* parent = nullptr);
+    main(Services& services, MainWindowOwner& owner, ImageChoosers& choosers);
     ~main() override;
 
     // Read-only view of the game, for tests.
@@ -49,7 +50,7 @@ private:
     // F10, as on other desktops: opens the menu bar's first menu.
     void open_first_menu();
 
-    // Start-up: the sound switch and the mode labels from their files, centred on screen.
+    // Start-up: the sound switch and the mode labels from their files, the frame centred on screen.
     void main_load();
 
     // Menu commands.

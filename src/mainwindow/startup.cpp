@@ -30,9 +30,11 @@ void main::main_load()
     if (!state_.against_computer())
         ui_->msgb->setVisible(true);
 
-    if (windowState() & Qt::WindowMinimized)
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-    centre_on_screen(this);
+    // The window the desktop sees: the frame this window fills.
+    QWidget* frame = window();
+    if (frame->windowState() & Qt::WindowMinimized)
+        frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
+    centre_on_screen(frame);
 }
 
 void main::show_sides()

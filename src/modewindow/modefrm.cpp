@@ -98,9 +98,10 @@ void modefrm::showEvent(QShowEvent* event)
 {
     // A transient window stays above its parent, even when a click on the disabled
     // parent raises the parent. Not a child widget: the reload deletes the main window
-    // before this one has finished handing back.
+    // before this one has finished handing back. The parent is the frame the main window
+    // fills, the window the desktop sees.
     if (main_window_)
-        windowHandle()->setTransientParent(main_window_->windowHandle());
+        windowHandle()->setTransientParent(main_window_->window()->windowHandle());
     QWidget::showEvent(event);
 }
 
@@ -125,6 +126,12 @@ void modefrm::Picture1_mouse_move(Qt::MouseButtons buttons, QPointF position)
     if (buttons == Qt::NoButton) {
         dragpoint = {round_to_int16(position.x()), round_to_int16(position.y())};
     } else if (buttons == Qt::LeftButton) {
+        // Where a program cannot place its windows, the compositor moves this one with the
+        // pointer until the button is released.
+        if (on_wayland()) {
+            windowHandle()->startSystemMove();
+            return;
+        }
         // The grabbed point stays under the pointer.
         move(round_to_int(position.x() - dragpoint.x + x()), round_to_int(position.y() - dragpoint.y + y()));
     }

@@ -1,5 +1,7 @@
 #include "platform/messageboxes.h"
 
+#include "platform/windows.h"
+
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -13,26 +15,46 @@ namespace {
 // to four buttons, with their margins.
 constexpr int kTitleBarAllowance = 120;
 
-// Makes the box at least as wide as its title, which the window manager would otherwise
-// cut short. QMessageBox sizes itself and ignores a minimum width; a spacer across
-// its grid cannot be ignored.
+// Qt's own title bar on Wayland clips the title to the room between the window icon and
+// the three buttons, and centres it on the whole bar: it needs this much on either side.
+constexpr int kQtTitleBarClearance = 77;
+// It draws the title in the application's face at this height, but centres it by the
+// title's width in the face's own size.
+constexpr int kQtTitlePixelSize = 14;
+
+// The width of a window whose title bar shows the whole title.
+int width_for_title(const QMessageBox& box, const QString& title)
+{
+    if (!on_wayland()) {
+        QFont title_font = box.font();  // title bars commonly draw the title in bold
+        title_font.setBold(true);
+        return QFontMetrics(title_font).horizontalAdvance(title) + kTitleBarAllowance;
+    }
+    QFont drawn_font;
+    drawn_font.setPixelSize(kQtTitlePixelSize);
+    const int drawn = QFontMetrics(drawn_font).horizontalAdvance(title);
+    const int centred_by = QFontMetrics(QFont()).horizontalAdvance(title);
+    // Centred by the narrower width, the drawn title reaches that much further right.
+    return drawn + (drawn - centred_by) + 2 * kQtTitleBarClearance;
+}
+
+// Makes the box at least as wide as its title, which the title bar would otherwise cut
+// short. QMessageBox sizes itself and ignores a minimum width; a spacer across its grid
+// cannot be ignored.
 void fit_title(QMessageBox& box, const QString& title)
 {
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
     if (!grid)
         return;
-    QFont title_font = box.font();  // title bars commonly draw the title in bold
-    title_font.setBold(true);
-    const int width = QFontMetrics(title_font).horizontalAdvance(title) + kTitleBarAllowance;
-    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
-                  grid->columnCount());
+    grid->addItem(new QSpacerItem(width_for_title(box, title), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 }  // namespace
 
 BoxAnswer QtMessageBoxes::show(const QString& prompt, BoxButtons buttons, const QString& title)
 {
-    QMessageBox box;
+    QMessageBox box(main_frame_);
     box.setWindowTitle(title);
     box.setText(prompt);
     if (buttons == BoxButtons::YesNo) {

@@ -1,10 +1,12 @@
 #include "platform/windowowner.h"
 
+#include "platform/windows.h"
+
 namespace trivolo {
 
-MainWindowOwner::MainWindowOwner(Factory make_main_window)
-    : make_main_window_(std::move(make_main_window))
+MainWindowOwner::MainWindowOwner()
 {
+    make_fixed_window(&frame_);
 }
 
 MainWindowOwner::~MainWindowOwner()
@@ -12,24 +14,35 @@ MainWindowOwner::~MainWindowOwner()
     delete window_;
 }
 
-void MainWindowOwner::show_first()
+void MainWindowOwner::show_first(Factory make_main_window)
 {
+    make_main_window_ = std::move(make_main_window);
     window_ = make_main_window_(*this);
     window_->show();
+    frame_.show();
 }
 
 void MainWindowOwner::reload()
 {
     QPointer<QWidget> old_window = window_;
-    // The new window is shown before the old one goes, so that the program never
-    // passes through a moment without a visible window (which would end it).
     window_ = make_main_window_(*this);
     window_->show();
+    // Closed while another window kept the program going (the mode window): shown again
+    // before anything else happens, so that the program goes on.
+    frame_.show();
     if (old_window) {
         old_window->hide();
         old_window->deleteLater();
     }
     emit reloaded(window_);
+}
+
+void MainWindowOwner::fill_frame(QWidget* main_window)
+{
+    main_window->setParent(&frame_, Qt::Widget);
+    main_window->move(0, 0);
+    frame_.setFixedSize(main_window->size());
+    frame_.setWindowTitle(main_window->windowTitle());
 }
 
 }  // namespace trivolo

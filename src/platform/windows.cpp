@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QFont>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
 #include <QTimer>
@@ -20,6 +21,10 @@
 namespace trivolo {
 
 namespace {
+
+// A title bar with the system menu and a close button, and no way to resize the window.
+constexpr Qt::WindowFlags kFixedTitleBar = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
 QColor colour_named(const QPalette& palette, const QString& name)
 {
@@ -154,8 +159,15 @@ void after_first_paint(QWidget* window, std::function<void()> work)
     new AfterFirstPaint(window, std::move(work));
 }
 
+bool on_wayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void centre_on_screen(QWidget* window)
 {
+    if (on_wayland())
+        return;
     move_to_centre(window);
     // The window manager's frame is known only once it has framed the window: then
     // the whole frame, title bar included, is centred again.
@@ -163,13 +175,16 @@ void centre_on_screen(QWidget* window)
         window->installEventFilter(new FrameCentring(window));
 }
 
-void make_fixed_window(QWidget* window, bool minimisable)
+void make_fixed_window(QWidget* window)
 {
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-    if (minimisable)
-        flags |= Qt::WindowMinimizeButtonHint;
-    window->setWindowFlags(flags);
+    window->setWindowFlags(Qt::Window | kFixedTitleBar | Qt::WindowMinimizeButtonHint);
+}
+
+void make_fixed_dialog(QWidget* dialog)
+{
+    // X11 window managers learn the window a dialog belongs to (WM_TRANSIENT_FOR) only
+    // for dialog-type windows.
+    dialog->setWindowFlags(Qt::Dialog | kFixedTitleBar);
 }
 
 QColor desktop_colour(const QPalette& palette)

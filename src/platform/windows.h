@@ -9,11 +9,21 @@ class QColor;
 
 namespace trivolo {
 
-// Puts the window's top-left corner where the window sits in the middle of its screen.
+// True when Qt talks to a Wayland compositor. The compositor alone places windows there
+// (a program can neither move its windows nor learn where they are), and Qt draws the
+// title bars itself.
+bool on_wayland();
+
+// Puts the window's top-left corner where the window sits in the middle of its screen,
+// where the platform lets a program place its windows.
 void centre_on_screen(QWidget* window);
 
-// A window that the user cannot resize or maximise; `minimisable` keeps the minimise button.
-void make_fixed_window(QWidget* window, bool minimisable);
+// A window that the user cannot resize or maximise, with a minimise button.
+void make_fixed_window(QWidget* window);
+
+// The same for a dialog: without a minimise button, and kept above the window it
+// belongs to (its parent) by any window manager or compositor.
+void make_fixed_dialog(QWidget* dialog);
 
 // The desktop background colour of the classic desktop, taken from the theme: a
 // deep shade of the selection colour, readable under highlight-coloured text.
