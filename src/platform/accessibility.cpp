@@ -40,6 +40,10 @@ QAccessibleInterface* own_widget_interface(const QString& class_name, QObject* o
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar);
     if (class_name == QLatin1String("trivolo::AnnouncedLine"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    // A main window that fills another window is part of it, not a window of its own: a
+    // screen reader that took it for one would drop the focus events inside it.
+    if (class_name == QLatin1String("QMainWindow") && !static_cast<QWidget*>(object)->isWindow())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Pane);
     return nullptr;
 }
 

@@ -20,6 +20,7 @@ void MainWindowOwner::show_first(Factory make_main_window)
     window_ = make_main_window_(*this);
     window_->show();
     frame_.show();
+    focus_content();
 }
 
 void MainWindowOwner::reload()
@@ -34,7 +35,16 @@ void MainWindowOwner::reload()
         old_window->hide();
         old_window->deleteLater();
     }
+    focus_content();
     emit reloaded(window_);
+}
+
+void MainWindowOwner::focus_content()
+{
+    // The focus a window chose while it was built takes effect only once it is shown inside
+    // the frame; a window that chose none takes the focus itself.
+    QWidget* chosen = window_->focusWidget();
+    (chosen ? chosen : window_.data())->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindowOwner::fill_frame(QWidget* main_window)

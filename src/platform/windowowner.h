@@ -42,6 +42,9 @@ signals:
     void reloaded(QWidget* fresh_window);
 
 private:
+    // Gives the keyboard focus to the current window, where it chose to have it.
+    void focus_content();
+
     Factory make_main_window_;
     QWidget frame_;
     QPointer<QWidget> window_;
