@@ -399,6 +399,71 @@
     </message>
 </context>
 <context>
+    <name>trivolo::pictures</name>
+    <message>
+        <source>Player1</source>
+        <extracomment>The banner over the side panel while Player1 is to move.</extracomment>
+        <translation>Gracz 1</translation>
+    </message>
+    <message>
+        <source>Player2</source>
+        <extracomment>The banner over the side panel while Player2 (or the computer) is to move.</extracomment>
+        <translation>Gracz 2</translation>
+    </message>
+    <message>
+        <source>Player1 Wins!</source>
+        <extracomment>The festive strip under the board when Player1 has won.</extracomment>
+        <translation>Gracz 1 wygrywa!</translation>
+    </message>
+    <message>
+        <source>Player2 Wins!</source>
+        <extracomment>The festive strip under the board when Player2 (or the computer) has won.</extracomment>
+        <translation>Gracz 2 wygrywa!</translation>
+    </message>
+    <message>
+        <source>Match Drawn</source>
+        <extracomment>The strip under the board when the board is full and nobody has won.</extracomment>
+        <translation>Remis</translation>
+    </message>
+    <message>
+        <source>Game, New Game</source>
+        <extracomment>The Game menu and its New Game command, as the menu bar names them.</extracomment>
+        <translation>Gra, Nowa gra</translation>
+    </message>
+    <message>
+        <source>for a new game</source>
+        <translation>aby zacząć nową grę</translation>
+    </message>
+    <message>
+        <source>Game, Game Mode</source>
+        <extracomment>The Game menu and its Game Mode command, as the menu bar names them.</extracomment>
+        <translation>Gra, Tryb gry</translation>
+    </message>
+    <message>
+        <source>to change the game mode</source>
+        <translation>aby zmienić tryb gry</translation>
+    </message>
+    <message>
+        <source>Help, Guide</source>
+        <extracomment>The Help menu and its Guide command, as the menu bar names them.</extracomment>
+        <translation>Pomoc, Poradnik</translation>
+    </message>
+    <message>
+        <source>to master the game</source>
+        <translation>aby opanować grę</translation>
+    </message>
+    <message>
+        <source>How To Play</source>
+        <extracomment>The title of the card beside the board before the first game.</extracomment>
+        <translation>Jak grać</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>One step of the how-to-play card, read out: %1 is a menu and its command, %2 what it is for.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>trivolo::settings</name>
     <message>
         <source>Could not save %1: %2</source>

@@ -5,11 +5,14 @@
 #include "help/help.h"
 #include "imagechooser/choosers.h"
 #include "mainwindow/picturebox.h"
+#include "mainwindow/picturewords.h"
 #include "modewindow/modefrm.h"
 #include "platform/accessibility.h"
 #include "platform/pictures.h"
+#include "platform/translations.h"
 #include "platform/windowowner.h"
 #include "platform/windows.h"
+#include "settings/settings.h"
 #include "ui_main.h"
 
 #include <QKeyEvent>
@@ -29,6 +32,11 @@ constexpr std::array<const char*, 9> kCellPlaces{
     QT_TRANSLATE_NOOP("trivolo::main", "centre"),      QT_TRANSLATE_NOOP("trivolo::main", "centre right"),
     QT_TRANSLATE_NOOP("trivolo::main", "bottom left"), QT_TRANSLATE_NOOP("trivolo::main", "bottom centre"),
     QT_TRANSLATE_NOOP("trivolo::main", "bottom right")};
+
+// The form's own pictures, compiled into the program: the card beside the board before the first
+// game, and the banner of the side that moves first.
+constexpr QLatin1StringView kHowToPlayCard{":/builtin/howtoplay.gif"};
+constexpr QLatin1StringView kFirstBanner{":/builtin/player1.gif"};
 
 // What a key does on the board: the cell it is about (0 for any other key) and whether
 // it places a mark there or only moves the focus to it.
@@ -79,6 +87,7 @@ main::main(Services& services, MainWindowOwner& owner, ImageChoosers& choosers)
     owner_.fill_frame(this);
     connect_handlers();
     prepare_cells();
+    show_first_pictures();
     main_load();
 }
 
@@ -114,6 +123,17 @@ void main::prepare_cells()
     ui_->Shape1->setAccessibleDescription(tr("The game has not started. Game, New Game (Ctrl+N) starts one."));
     ui_->Shape1->setFocusPolicy(Qt::TabFocus);
     ui_->Shape1->setFocus();
+}
+
+void main::show_first_pictures()
+{
+    ui_->howpic->setAccessibleName(how_to_play_title());
+    ui_->howpic->setAccessibleDescription(how_to_play_steps());
+    ui_->playerlevel->setAccessibleDescription(words_in(settings::kPlayer1Banner));
+    // Decoded again only for a language with pictures of its own.
+    for (const auto& [box, picture] : {std::pair{ui_->howpic, kHowToPlayCard}, {ui_->playerlevel, kFirstBanner}})
+        if (const QString variant = in_language(picture); variant != picture)
+            box->setPixmap(QPixmap(variant));
 }
 
 void main::open_board()

@@ -45,6 +45,9 @@ private:
     // The cells take the focus from the keyboard only and are named for screen readers;
     // until New Game the board itself holds the focus and says that no game runs.
     void prepare_cells();
+    // The pictures the form shows from the start, in the player's language where it has its own,
+    // with their words for screen readers.
+    void show_first_pictures();
     // New Game: the cells take over the focus from the board, from cell 1.
     void open_board();
     // F10, as on other desktops: opens the menu bar's first menu.

@@ -3,6 +3,7 @@
 
 #include "mainwindow/marks.h"
 #include "mainwindow/picturebox.h"
+#include "mainwindow/picturewords.h"
 #include "platform/pictures.h"
 #include "platform/windowowner.h"
 #include "settings/settings.h"
@@ -89,7 +90,7 @@ QString main::turn_message(Player player)
 void main::show_turn_panel(const QPixmap& mark, Player player)
 {
     show_picture(ui_->playerpics, mark);
-    show_picture(ui_->playerlevel, load_picture(app_file(banner_of(player))));
+    show_status_picture(ui_->playerlevel, banner_of(player));
     //: A screen reader's name of the picture of the mark of the side to move (%1).
     ui_->playerpics->setAccessibleName(tr("Mark of %1").arg(side_name(player)));
     //: A screen reader's name of the banner saying whose turn it is (%1: Player1, Player2 or Computer).
@@ -112,7 +113,7 @@ void main::check(const QString& moves)
 void main::announce_result(QLatin1StringView picture, QLatin1StringView sound, const QString& message)
 {
     ui_->msgb->setVisible(false);
-    show_picture(ui_->wonpic, load_picture(app_file(picture)));
+    show_status_picture(ui_->wonpic, picture);
     //: A screen reader's name of the result picture; %1 is the closing message.
     ui_->wonpic->setAccessibleName(tr("Result: %1").arg(message));
     play_sound(sound);

@@ -12,4 +12,9 @@ namespace trivolo {
 // or an empty text when the game stays in English: then Qt's buttons stay English as well.
 QString install_translations(const QString& folder, const QLocale& locale = QLocale());
 
+// The variant of a file in the language installed last: the same name in a folder named for the
+// language beside it ("docs/de/player1.gif" for "docs/player1.gif"), where there is one; else the
+// path itself. Serves files and resources (":/...") alike.
+QString in_language(const QString& path);
+
 }  // namespace trivolo
