@@ -46,7 +46,7 @@ QString install_translations(const QString& folder, const QLocale& locale)
         return {};
     // The language is the one the file is named for: "trivolo_pt_BR.qm" serves both pt-BR and
     // a plain pt the locale may list.
-    const QString language = QFileInfo(game->filePath()).completeBaseName().mid(kGamePrefix.size());
+    QString language = QFileInfo(game->filePath()).completeBaseName().mid(kGamePrefix.size());
     install(std::move(game));
     installed_language() = language;
     // Qt's catalogue "qt_<language>" pulls in the parts the program uses (qtbase); a language
