@@ -7,6 +7,19 @@
         <source>Setting Not Saved</source>
         <translation>Nastavení nebylo uloženo</translation>
     </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ano</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Ne</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes a message.</extracomment>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>trivolo::files</name>

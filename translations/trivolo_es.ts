@@ -7,6 +7,19 @@
         <source>Setting Not Saved</source>
         <translation>Ajuste no guardado</translation>
     </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes a message.</extracomment>
+        <translation>Aceptar</translation>
+    </message>
 </context>
 <context>
     <name>trivolo::files</name>

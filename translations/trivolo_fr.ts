@@ -7,6 +7,19 @@
         <source>Setting Not Saved</source>
         <translation>Réglage non enregistré</translation>
     </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes a message.</extracomment>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>trivolo::files</name>

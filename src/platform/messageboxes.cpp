@@ -2,10 +2,14 @@
 
 #include "platform/windows.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QSpacerItem>
+
+#include <array>
+#include <utility>
 
 namespace trivolo {
 
@@ -50,6 +54,22 @@ void fit_title(QMessageBox& box, const QString& title)
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+// The stock buttons in the game's own words, which are Qt's English. Debian's Qt has no
+// catalogue of its own for every language the game speaks (none for Swedish).
+constexpr std::array<std::pair<QMessageBox::StandardButton, const char*>, 3> kStockButtons{{
+    {QMessageBox::Yes, QT_TRANSLATE_NOOP("trivolo", "&Yes")},
+    {QMessageBox::No, QT_TRANSLATE_NOOP("trivolo", "&No")},
+    //: The button that closes a message.
+    {QMessageBox::Ok, QT_TRANSLATE_NOOP("trivolo", "OK")},
+}};
+
+void name_stock_buttons(QMessageBox& box)
+{
+    for (const auto& [which, text] : kStockButtons)
+        if (QAbstractButton* button = box.button(which))
+            button->setText(QCoreApplication::translate("trivolo", text));
+}
+
 }  // namespace
 
 BoxAnswer QtMessageBoxes::show(const QString& prompt, BoxButtons buttons, const QString& title)
@@ -64,6 +84,7 @@ BoxAnswer QtMessageBoxes::show(const QString& prompt, BoxButtons buttons, const 
         box.setStandardButtons(QMessageBox::Ok);
         box.setIcon(buttons == BoxButtons::OkInformation ? QMessageBox::Information : QMessageBox::NoIcon);
     }
+    name_stock_buttons(box);
     fit_title(box, title);
     switch (box.exec()) {
     case QMessageBox::Yes: return BoxAnswer::Yes;
