@@ -28,11 +28,6 @@ struct ShownBox {
     bool operator==(const ShownBox&) const = default;
 };
 
-inline char* toString(const ShownBox& box)  // for QCOMPARE's failure messages
-{
-    return qstrdup(qPrintable(QStringLiteral("\"%1\" %2 \"%3\"").arg(box.prompt).arg(int(box.buttons)).arg(box.title)));
-}
-
 // Records every message box and answers from a script (OK once the script is used up);
 // on_show runs while the "box" is open.
 struct FakeBoxes : MessageBoxService {
