@@ -89,7 +89,6 @@ private slots:
         const QByteArray two("1\r\n");
         const QByteArray extra("1\r\nextra\r\n");
         QTest::newRow("0 with a blank") << QByteArray("0 \r\n") << "" << "play" << two;
-        QTest::newRow("to two players") << computer << "Option2" << "play" << two;
         QTest::newRow("to computer, extra line dropped") << extra << "Option1" << "play" << computer;
         QTest::newRow("quit after a change") << extra << "Option1" << "quit" << extra;
         QTest::newRow("write refused") << computer << "Option2" << "refused" << computer;
