@@ -20,9 +20,7 @@ check "the application folder holds the shipped files byte for byte, and the pro
 check "a compiled catalogue for every language" diff <(ls "$lib/translations") <(ls "$source/translations" | sed 's/ts$/qm/')
 exec=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/$id.desktop")
 check "the desktop entry starts the program" test "$root$exec" -ef "$lib/trivolo"
-for size in 16 32 48 64 128 256; do
-  check "the $size px icon" grep -q "$size x $size," <(file "$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png")
-done
+check "the 48 px icon" grep -q "48 x 48," <(file "$root/usr/share/icons/hicolor/48x48/apps/$id.png")
 for relation in Recommends:{xchm,qt6-wayland} Depends:{libqt6widgets6,libcanberra0,libcanberra-pulse,sound-theme-freedesktop} \
                 Depends:{qt6-qpa-plugins,qt6-image-formats-plugins,fonts-comic-neue,fonts-liberation2,qt6-translations-l10n}; do
   check "$relation" grep -qE "(^|, )${relation#*:}( |,|$)" <(dpkg-deb -f "$deb" "${relation%%:*}")
