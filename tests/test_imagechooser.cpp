@@ -21,14 +21,14 @@ const QByteArray kStored("a.png\r\nb.png\r\nleft over\r\n");  // only the first 
 // The program with its own images folder: pictures marked in their top-left corner (so that a shifted or scaled
 // preview shows), one named in Latin-1 (not UTF-8), a hidden picture, a folder, a file that is no picture and
 // what a killed copy left.
-struct Chooser {
-    TestApp app{{{"/playerimg.txt", kStored}}};
+struct Chooser : TestApp {
     QMap<QString, QImage> drawn;  // by the name the list shows
 
     Chooser()
+        : TestApp({{"/playerimg.txt", kStored}})
     {
-        QDir(app.folder.file("/images")).removeRecursively();
-        QDir(app.folder.path()).mkpath("images/sub");
+        QDir(folder.file("/images")).removeRecursively();
+        QDir(folder.path()).mkpath("images/sub");
         const QList<std::pair<QString, QSize>> pictures{{"a.png", {40, 30}},     {"b.png", {50, 50}},
                                                         {"C.png", {20, 20}},     {"big.png", {300, 200}},
                                                         {"käfer.png", {30, 60}}, {".hidden.png", {9, 9}}};
@@ -36,16 +36,16 @@ struct Chooser {
             QImage& image = drawn[name] = QImage(size, QImage::Format_ARGB32);
             image.fill(Qt::yellow);
             QPainter(&image).fillRect(0, 0, 5, 5, Qt::black);
-            image.save(app.folder.file("/images/" + name));
+            image.save(folder.file("/images/" + name));
         }
-        ::rename(QFile::encodeName(app.folder.file("/images/käfer.png")), latin1_file());
-        app.folder.write("/images/notes.txt", "not a picture\n");
-        app.folder.write("/images/a.png.trivolo-new-Xy3bZ9", "left by a copy killed half way");
+        ::rename(QFile::encodeName(folder.file("/images/käfer.png")), latin1_file());
+        folder.write("/images/notes.txt", "not a picture\n");
+        folder.write("/images/a.png.trivolo-new-Xy3bZ9", "left by a copy killed half way");
     }
 
     ~Chooser() { ::unlink(latin1_file()); }  // Qt could not remove the folder with it inside
 
-    QByteArray latin1_file() const { return QFile::encodeName(app.folder.file("/images/")) + "k\344fer.png"; }
+    QByteArray latin1_file() const { return QFile::encodeName(folder.file("/images/")) + "k\344fer.png"; }
 };
 
 // Clicks the entry as the user does.
@@ -86,8 +86,8 @@ private slots:
         QFETCH(QByteArray, stored);
 
         Chooser chooser;
-        chooser.app.choosers.show(player);
-        imgchange* window = chooser.app.choosers.window(player);
+        chooser.choosers.show(player);
+        imgchange* window = chooser.choosers.window(player);
         // What the preview can show of a picture: its top-left corner, unscaled.
         const QRect box(QPoint(0, 0), child(window, "playerpic")->contentsRect().size());
         auto visible_part
@@ -97,76 +97,72 @@ private slots:
         for (const QListWidgetItem* item : child<QListWidget>(window, "File1")->findItems("*", Qt::MatchWildcard))
             listed << item->text();
         QCOMPARE(listed, QStringList({"a.png", "b.png", "big.png", "C.png", "käfer.png", "notes.txt"}));
-        QCOMPARE(picture_of(child(window, "playerpic")), visible_part(player == Player1 ? "a.png" : "b.png"));
+        QCOMPARE(picture_of(window, "playerpic"), visible_part(player == Player1 ? "a.png" : "b.png"));
         for (const QString& name : selections) {
             const bool picture = name.endsWith(".png");
             if (!picture)
                 QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot load picture .*notes\\.txt"));
             select(window, name);
-            QCOMPARE(picture_of(child(window, "playerpic")), picture ? visible_part(name) : QImage());
+            QCOMPARE(picture_of(window, "playerpic"), picture ? visible_part(name) : QImage());
             QCOMPARE(child<QLabel>(window, "playerpic")->text(), picture ? "" : "Not a picture");
         }
         QTest::mouseClick(child(window, leave), Qt::LeftButton);
         TestApp::settle();
 
-        QCOMPARE(chooser.app.folder.read("/playerimg.txt"), stored);
-        QVERIFY(!chooser.app.choosers.window(player));
+        QCOMPARE(chooser.folder.read("/playerimg.txt"), stored);
+        QVERIFY(!chooser.choosers.window(player));
         const QList<ShownBox> confirmed{
             {QString(player == Player1 ? "Player1" : "Player2") + " Image Changed. It Will Be Activated From Next Game",
              BoxButtons::OkOnly, "Image Change Confirmation"}};
-        QCOMPARE(chooser.app.boxes.shown, leave == "Command1" ? confirmed : QList<ShownBox>{});
-        // The next game shows Player1's mark as stored.
-        trigger(chooser.app.window(), "ngame");
-        QCOMPARE(picture_of(child(chooser.app.window(), "playerpics")),
-                 chooser.drawn[QString::fromLatin1(stored.first(stored.indexOf('\r')))]);
+        QCOMPARE(chooser.boxes.shown, leave == "Command1" ? confirmed : QList<ShownBox>{});
     }
 
     void both_choosers_keep_both_choices()
     {
         // Dialogs of the lasting frame, they outlive a game and a reload; the later OK keeps the earlier one's choice.
         Chooser chooser;
-        trigger(chooser.app.window(), "playerimg1");
-        trigger(chooser.app.window(), "playerimg2");
-        imgchange* window1 = chooser.app.choosers.window(Player1);
-        imgchange* window2 = chooser.app.choosers.window(Player2);
-        QVERIFY(chooser.app.window()->isEnabled());
+        trigger(chooser.window(), "playerimg1");
+        trigger(chooser.window(), "playerimg2");
+        imgchange* window1 = chooser.choosers.window(Player1);
+        imgchange* window2 = chooser.choosers.window(Player2);
+        QVERIFY(chooser.window()->isEnabled());
         select(window1, "C.png");
         select(window2, "big.png");
-        trigger(chooser.app.window(), "ngame");
-        chooser.app.owner.reload();
+        trigger(chooser.window(), "ngame");
+        chooser.owner.reload();
         TestApp::settle();
         QVERIFY(window1->isVisible());
         QVERIFY(window2->isVisible());
         QTest::mouseClick(child(window2, "Command1"), Qt::LeftButton);
         QTest::mouseClick(child(window1, "Command1"), Qt::LeftButton);
-        QCOMPARE(chooser.app.folder.read("/playerimg.txt"), QByteArray("C.png\r\nbig.png\r\n"));
+        QCOMPARE(chooser.folder.read("/playerimg.txt"), QByteArray("C.png\r\nbig.png\r\n"));
     }
 
     void refuses_what_it_cannot_store_or_read()
     {
         // Line breaks cannot be stored; pipes are never waited on; the other line is kept byte for byte.
         Chooser chooser;
-        ::mkfifo(qPrintable(chooser.app.folder.file("/images/pipe.png")), 0600);
-        chooser.app.folder.write("/playerimg.txt", "k\xE4r.png\r\npipe.png\r\n");
+        ::mkfifo(qPrintable(chooser.folder.file("/images/pipe.png")), 0600);
+        chooser.folder.write("/playerimg.txt", "k\xE4r.png\r\npipe.png\r\n");
         for (const QString name : {"nl\nname.png", "cr\rname.png"})
-            QImage(8, 8, QImage::Format_RGB32).save(chooser.app.folder.file("/images/" + name));
+            QImage(8, 8, QImage::Format_RGB32).save(chooser.folder.file("/images/" + name));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot load picture .*/pipe\\.png: not a regular file"));
-        chooser.app.choosers.show(Player2);
-        imgchange* window = chooser.app.choosers.window(Player2);
+        chooser.choosers.show(Player2);
+        imgchange* window = chooser.choosers.window(Player2);
         for (const QString name : {"C.png", "nl\nname.png", "cr\rname.png"})
             select(window, name);
         QTest::mouseClick(child(window, "Command1"), Qt::LeftButton);
-        QCOMPARE(chooser.app.folder.read("/playerimg.txt"), QByteArray("k\xE4r.png\r\nC.png\r\n"));
-        QCOMPARE(chooser.app.boxes.shown.size(), 3);
-        QCOMPARE(chooser.app.boxes.shown[1].title, "Picture Not Chosen");
+        QCOMPARE(chooser.folder.read("/playerimg.txt"), QByteArray("k\xE4r.png\r\nC.png\r\n"));
+        QCOMPARE(chooser.boxes.shown.size(), 3);
+        QCOMPARE(chooser.boxes.shown[1].title, "Picture Not Chosen");
 
         // A playerimg.txt that is there but cannot be read is not written over.
-        chooser.app.folder.remove("/playerimg.txt");
-        ::mkfifo(qPrintable(chooser.app.folder.file("/playerimg.txt")), 0600);
-        chooser.app.choosers.show(Player1);
-        QTest::mouseClick(child(chooser.app.choosers.window(Player1), "Command1"), Qt::LeftButton);
-        QVERIFY(!QFileInfo(chooser.app.folder.file("/playerimg.txt")).isFile());
-        QCOMPARE(chooser.app.boxes.shown.last().title, "Setting Not Saved");
+        chooser.folder.remove("/playerimg.txt");
+        ::mkfifo(qPrintable(chooser.folder.file("/playerimg.txt")), 0600);
+        chooser.choosers.show(Player1);
+        QTest::mouseClick(child(chooser.choosers.window(Player1), "Command1"), Qt::LeftButton);
+        QVERIFY(!QFileInfo(chooser.folder.file("/playerimg.txt")).isFile());
+        QCOMPARE(chooser.boxes.shown.last().title, "Setting Not Saved");
     }
 };
 

@@ -18,11 +18,6 @@ namespace {
 
 const QByteArray kTwo("1\r\n"), kOn("true\r\n"), kOff("False\r\n");
 
-QImage shown(const main* window, const char* name)
-{
-    return picture_of(child(window, QLatin1String(name)));
-}
-
 QString text_of(const main* window, const char* label)
 {
     return child<QLabel>(window, QLatin1String(label))->text();
@@ -118,20 +113,20 @@ private slots:
         const auto file = [&](const QString& name) { return picture_file(app.folder.file(name)); };
         trigger(window, "ngame");
         QVERIFY(!child(window, "howpic")->isVisible());
-        QCOMPARE(shown(window, "playerpics"), file("/images/star.jpeg"));
-        QCOMPARE(shown(window, "playerlevel"), file("/docs/player1.gif"));
+        QCOMPARE(picture_of(window, "playerpics"), file("/images/star.jpeg"));
+        QCOMPARE(picture_of(window, "playerlevel"), file("/docs/player1.gif"));
         QCOMPARE(text_of(window, "msgb"), "Now Player1");
         QCOMPARE(app.folder.read("/menu.txt"), QByteArray("false\r\n"));
         QImage cell_during_sound;  // the mark is on the board while the turn sound plays
-        app.sound.on_play = [&](const QString&) { cell_during_sound = shown(window, "p5"); };
+        app.sound.on_play = [&](const QString&) { cell_during_sound = picture_of(window, "p5"); };
         click_cells(app, "5");
         app.sound.on_play = {};
         QCOMPARE(cell_during_sound, file("/images/star.jpeg"));
-        QCOMPARE(shown(window, "playerpics"), file("/images/heart.ico"));
-        QCOMPARE(shown(window, "playerlevel"), file("/docs/player2.gif"));
+        QCOMPARE(picture_of(window, "playerpics"), file("/images/heart.ico"));
+        QCOMPARE(picture_of(window, "playerlevel"), file("/docs/player2.gif"));
         QCOMPARE(text_of(window, "msgb"), "Now Player2");
         click_cells(app, "355");  // a taken cell ignores clicks
-        QCOMPARE(shown(window, "p3"), file("/images/heart.ico"));
+        QCOMPARE(picture_of(window, "p3"), file("/images/heart.ico"));
         // During a game New Game and Game Mode only say why not and Guide opens the help; Quit, Yes, ends it.
         app.boxes.answers = {BoxAnswer::Ok, BoxAnswer::Ok, BoxAnswer::Yes};
         for (const char* command : {"ngame", "gmode", "Guide", "exit"})
@@ -185,9 +180,9 @@ private slots:
             QTest::keySequence(window->focusWidget(), QKeySequence("Ctrl+9, Alt+9, Meta+9"));  // no marks
             Ending& ending = endings.emplace_back();
             app.boxes.on_show = [&](const ShownBox&) {
-                ending.result_picture
-                    = shown(window, "wonpic") == picture_file(app.folder.file("/docs/" + result.section('/', 1, 1)));
-                ending.last_mark = !cell_picture(window, cells.back().digitValue()).isNull();
+                ending.result_picture = picture_of(window, "wonpic")
+                    == picture_file(app.folder.file("/docs/" + result.section('/', 1, 1)));
+                ending.last_mark = !picture_of(window, QString("p") + cells.back()).isNull();
                 ending.turn_message = child(window, "msgb")->isVisible();
             };
             play(app, cells, input);
@@ -200,7 +195,7 @@ private slots:
             QVERIFY(window.isNull());
             QVERIFY(app.game().soundon);
             QVERIFY(!app.game().game_running());
-            QVERIFY(shown(app.window(), "p5").isNull());
+            QVERIFY(picture_of(app.window(), "p5").isNull());
         }
         QCOMPARE(endings[1], endings[0]);
         QCOMPARE(endings[2], endings[0]);
@@ -240,7 +235,7 @@ private slots:
             trigger(app.window(), "ngame");
             click_cells(app, "12");
             for (const Player player : {Player::Player1, Player::Player2})
-                QCOMPARE(cell_picture(app.window(), int(player)),
+                QCOMPARE(picture_of(app.window(), QString("p%1").arg(int(player))),
                          draw_fallback_mark(player).toImage().convertToFormat(QImage::Format_ARGB32));
         }
     }

@@ -66,9 +66,9 @@ void click_cells(const TestApp& app, const QString& cells)
         QTest::mouseClick(child(app.window(), QStringLiteral("p") + cell), Qt::LeftButton, {}, QPoint(60, 60));
 }
 
-QImage picture_of(const QWidget* box)
+QImage picture_of(const QObject* window, const QString& box)
 {
-    const QPixmap picture = qobject_cast<const QLabel*>(box)->pixmap();
+    const QPixmap picture = child<QLabel>(window, box)->pixmap();
     return picture.isNull() ? QImage() : picture.toImage().convertToFormat(QImage::Format_ARGB32);
 }
 

@@ -55,7 +55,6 @@ struct FakeSound : SoundService {
     std::function<void(const QString&)> on_play;
 };
 
-// Records the documents asked for.
 struct FakeDocuments : DocumentService {
     void open(const QString& path) override { opened.append(path); }
     QStringList opened;
@@ -129,13 +128,9 @@ inline void trigger(const QObject* window, const char* action_name)
 // Left clicks on the cells whose digits the text holds, in order.
 void click_cells(const TestApp& app, const QString& cells);
 
-// What a picture box shows (a null image when it shows nothing), and the picture a
-// file holds, converted alike for comparison.
-QImage picture_of(const QWidget* box);
-inline QImage cell_picture(const main* window, int cell)
-{
-    return picture_of(child(window, QStringLiteral("p%1").arg(cell)));
-}
+// What a picture box of the window shows (a null image when it shows nothing), and the
+// picture a file holds, converted alike for comparison.
+QImage picture_of(const QObject* window, const QString& box);
 inline QImage picture_file(const QString& path)
 {
     return QImage(path).convertToFormat(QImage::Format_ARGB32);
