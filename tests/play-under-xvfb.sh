@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# The Debian package as a player meets it: the package the build made, unpacked and made read-only (root
-# gives up overriding file permissions), played as /usr/games/trivolo under a real X server and window manager
-# with real input: a game against the computer to its end, the window that comes back, the mode window, the
-# keyboard, the sound switch and the picture chooser saving to the player's own folder (seeded at the first start,
-# read back at the next), a real screen reader (Orca), the game in German, 120 dpi, and the close of the window.
+# The Debian package as a player meets it: unpacked read-only and played as /usr/games/trivolo under a real X server
+# and window manager with real input, keeping the player's settings in a folder of their own, read aloud by Orca.
 set -uo pipefail
 # shellcheck source=tests/lib.sh
 . "$(dirname "$0")/lib.sh"
@@ -73,10 +70,9 @@ press "$chooser" Down Down Return && press "$(window 'Image Change Confirmation'
 check "the chosen picture is saved for the player" wait_for same_bytes "$data/playerimg.txt" 'ring.gif\r\nring.gif\r\n'
 
 
-# What a screen reader says of a game played from the keys alone: Orca, on a private session bus that starts the
-# accessibility bus on demand (in a runtime folder of its own, apart from other tests), writes what it would say to
-# its debug file. That file is a buffered Python file: opened line-buffered, each line is there once it is said. With
-# no speech server to start (the spawn fails at once) nothing is heard aloud; key echo is off.
+# What a screen reader says of a game played from the keys alone: Orca, on a private session bus (and runtime folder)
+# that starts the accessibility bus on demand, writes what it would say to its debug file, a Python file we open
+# line-buffered so that each line is there once said. No speech server can start, so nothing is heard aloud.
 bus=$(mkdir -m 700 "$work/run" && XDG_RUNTIME_DIR="$work/run" dbus-daemon --session --fork --print-address=1 --print-pid=1)
 pids+=("${bus#*$'\n'}")
 on_bus=(env DBUS_SESSION_BUS_ADDRESS="${bus%$'\n'*}" XDG_RUNTIME_DIR="$work/run" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1)
