@@ -106,7 +106,7 @@ private slots:
             QCOMPARE(picture_of(window, "playerpic"), picture ? visible_part(name) : QImage());
             QCOMPARE(child<QLabel>(window, "playerpic")->text(), picture ? "" : "Not a picture");
         }
-        QTest::mouseClick(child(window, leave), Qt::LeftButton);
+        click(window, leave);
         TestApp::settle();
 
         QCOMPARE(chooser.folder.read("/playerimg.txt"), stored);
@@ -133,8 +133,8 @@ private slots:
         TestApp::settle();
         QVERIFY(window1->isVisible());
         QVERIFY(window2->isVisible());
-        QTest::mouseClick(child(window2, "Command1"), Qt::LeftButton);
-        QTest::mouseClick(child(window1, "Command1"), Qt::LeftButton);
+        click(window2, "Command1");
+        click(window1, "Command1");
         QCOMPARE(chooser.folder.read("/playerimg.txt"), QByteArray("C.png\r\nbig.png\r\n"));
     }
 
@@ -151,7 +151,7 @@ private slots:
         imgchange* window = chooser.choosers.window(Player2);
         for (const QString name : {"C.png", "nl\nname.png", "cr\rname.png"})
             select(window, name);
-        QTest::mouseClick(child(window, "Command1"), Qt::LeftButton);
+        click(window, "Command1");
         QCOMPARE(chooser.folder.read("/playerimg.txt"), QByteArray("k\xE4r.png\r\nC.png\r\n"));
         QCOMPARE(chooser.boxes.shown.size(), 3);
         QCOMPARE(chooser.boxes.shown[1].title, "Picture Not Chosen");
@@ -160,7 +160,7 @@ private slots:
         chooser.folder.remove("/playerimg.txt");
         ::mkfifo(qPrintable(chooser.folder.file("/playerimg.txt")), 0600);
         chooser.choosers.show(Player1);
-        QTest::mouseClick(child(chooser.choosers.window(Player1), "Command1"), Qt::LeftButton);
+        click(chooser.choosers.window(Player1), "Command1");
         QVERIFY(!QFileInfo(chooser.folder.file("/playerimg.txt")).isFile());
         QCOMPARE(chooser.boxes.shown.last().title, "Setting Not Saved");
     }

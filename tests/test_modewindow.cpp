@@ -24,7 +24,7 @@ using namespace trivolo::test;
 namespace {
 
 // Every text the visible windows show (`all`: titles, menus and captions), or only the captions their
-// controls cut off; each of those is also said on standard output.
+// controls cut off.
 QStringList texts_shown(bool all)
 {
     QStringList found;
@@ -51,8 +51,6 @@ QStringList texts_shown(bool all)
             const bool wrap = label && label->wordWrap();
             const QRect needed = control->fontMetrics().boundingRect(room, wrap ? Qt::TextWordWrap : 0, text);
             const bool fits = needed.width() <= room.width() && (!wrap || needed.height() <= room.height());
-            if (!fits)
-                qInfo().noquote() << "does not fit:" << text;
             if (all || !fits)
                 found << text;
         }
@@ -113,12 +111,12 @@ private slots:
         QVERIFY(!old_window->isEnabled());
 
         if (!option.isEmpty())
-            QTest::mouseClick(child(window, option), Qt::LeftButton);
+            click(window, option);
         {
             std::optional<RefusedWrites> full_disk;
             if (leave == "refused")
                 full_disk.emplace();
-            QTest::mouseClick(child(window, leave == "quit" ? "quit" : "play"), Qt::LeftButton);
+            click(window, leave == "quit" ? "quit" : "play");
         }
         TestApp::settle();
 
@@ -166,8 +164,7 @@ private slots:
     void every_text_is_translated_and_fits()
     {
         // With the substituted faces at 96 dpi no caption is cut off (only wrapped lines must fit downwards), in
-        // every language. Under the pseudo-translation every text a player sees comes marked from the catalogue,
-        // and what would no longer fit is only reported.
+        // every language. Under the pseudo-translation every text a player sees comes marked from the catalogue.
         QFETCH(QString, language);
         const bool pseudo = language == "pseudo";
         QTranslator marked;
@@ -183,14 +180,14 @@ private slots:
         modefrm* mode = open_mode_window(app);
         QStringList shown = texts_shown(pseudo);
         app.folder.write("/mode.txt", "1\r\n");  // the fresh window: two players, and a game with its turn message
-        QTest::mouseClick(child(mode, "quit"), Qt::LeftButton);
+        click(mode, "quit");
         TestApp::settle();
         for (const char* command : {"ngame", "ngame", "gmode", "exit", "on", "Off"})  // all but the first refused
             trigger(app.window(), command);
         QCOMPARE(picture_of(child(app.window(), "playerlevel")),
                  picture_file(app.folder.file("/docs/" + pictures + "player1.gif")));
         shown += texts_shown(pseudo);
-        QTest::mouseClick(child(app.choosers.window(Player::Player2), "Command1"), Qt::LeftButton);
+        click(app.choosers.window(Player::Player2), "Command1");
         for (const ShownBox& box : app.boxes.shown)
             shown << (pseudo ? QStringList{box.title, box.prompt} : QStringList());
         install_translations({});

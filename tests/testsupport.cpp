@@ -60,6 +60,11 @@ QStringList TestApp::sounds() const
     return names;
 }
 
+void click(const QObject* window, const QString& control)
+{
+    QTest::mouseClick(child(window, control), Qt::LeftButton);
+}
+
 void click_cells(const TestApp& app, const QString& cells)
 {
     for (const QChar cell : cells)

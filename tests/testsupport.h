@@ -125,7 +125,8 @@ inline void trigger(const QObject* window, const char* action_name)
     child<QAction>(window, QLatin1String(action_name))->trigger();
 }
 
-// Left clicks on the cells whose digits the text holds, in order.
+// A left click on the window's control of that name; left clicks on the cells whose digits the text holds, in order.
+void click(const QObject* window, const QString& control);
 void click_cells(const TestApp& app, const QString& cells);
 
 // What a picture box of the window shows (a null image when it shows nothing), and the
