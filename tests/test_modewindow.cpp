@@ -135,21 +135,22 @@ private slots:
     void buttons_and_captions_under_a_real_drag()
     {
         // A caption drags the window like the background; a button pulled off is neither a drag nor a press.
-        for (const QString grab : {"Label7", "play", "quit"}) {
-            TestApp app({{"/mode.txt", QByteArray("0\r\n")}});
-            modefrm* window = open_mode_window(app);
-            QVERIFY(QTest::qWaitForWindowExposed(window));
+        TestApp app({{"/mode.txt", QByteArray("0\r\n")}});
+        modefrm* window = open_mode_window(app);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QWindow* handle = window->windowHandle();
+        for (const QString grab : {"play", "quit", "Label7"}) {
             const QPoint start = window->pos();
             const QPoint pressed = child(window, grab)->geometry().center() + child(window, "Picture1")->pos();
             const QPoint shift = grab.startsWith("Label") ? QPoint(40, 25) : QPoint();
-            QTest::mouseMove(window->windowHandle(), pressed);
-            QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, pressed);
-            QTest::mouseMove(window->windowHandle(), pressed + QPoint(40, 25));
-            QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, pressed + QPoint(40, 25) - shift);
+            QTest::mouseMove(handle, pressed);
+            QTest::mousePress(handle, Qt::LeftButton, {}, pressed);
+            QTest::mouseMove(handle, pressed + QPoint(40, 25));
+            QTest::mouseRelease(handle, Qt::LeftButton, {}, pressed + QPoint(40, 25) - shift);
             QCOMPARE(window->pos(), start + shift);
             QVERIFY(window->isVisible());
-            delete window;
         }
+        delete window;
     }
 
     void every_text_is_translated_and_fits_data()
