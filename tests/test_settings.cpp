@@ -45,11 +45,10 @@ private slots:
 
         QTest::newRow("CR LF, a third line ignored") << QByteArray("true\r\nFalse\r\n3\r\n") << QStringList{"true", "False"};
         QTest::newRow("LF, unterminated") << QByteArray("a.gif\nb.gif") << QStringList{"a.gif", "b.gif"};
-        QTest::newRow("kept exactly") << QByteArray(" True \r\n\tx\r\n") << QStringList{" True ", "\tx"};
         QTest::newRow("one line only") << QByteArray("cross.gif\r\n") << QStringList{"cross.gif", ""};
         QTest::newRow("a huge file read no further") << QByteArray(5000, 'x') + "\r\nsecond\r\n" << QStringList{QString(4096, 'x'), ""};
-        // A byte-order mark is part of the text, not skipped: it never reads as "true".
-        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFtrue\r\n") << QStringList{"\u00EF\u00BB\u00BFtrue", ""};
+        // Blanks and a byte-order mark are part of the text, not skipped: neither reads as "true".
+        QTest::newRow("kept exactly") << QByteArray("\xEF\xBB\xBF True \r\n\tx\r\n") << QStringList{"\u00EF\u00BB\u00BF True ", "\tx"};
         // clang-format on
     }
 
