@@ -8,8 +8,6 @@
 
 #include <csignal>
 
-#include <sys/stat.h>
-
 using trivolo::DesktopSound;
 using namespace std::chrono_literals;
 
@@ -75,9 +73,7 @@ private slots:
         QTest::failOnWarning(QRegularExpression("cannot play sounds"));
         DesktopSound sound;
         QCOMPARE(play(sound, clip(300), 0, 2000), "Failed");
-        const QString pipe = dir_.filePath("pipe.wav");  // read as missing, never waited on
-        ::mkfifo(qPrintable(pipe), 0600);
-        QCOMPARE(play(sound, pipe, 0, 2000), "Failed");
+        QCOMPARE(play(sound, clip(400), 0, 2000), "Failed");
         server_.start("pulseaudio",
                       {"-n", "--exit-idle-time=30", "--realtime=no", "--high-priority=no", "--load=module-null-sink",
                        "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket});
