@@ -43,10 +43,10 @@ class TestSound : public QObject {
     }
     QByteArray riff(const QByteArray& chunks, qint64 size = -1) { return chunk("RIFF", "WAVE" + chunks, size); }
     QByteArray data(int bytes, qint64 size = -1) { return chunk("data", QByteArray(bytes, 0), size); }
-    QByteArray fmt(int format = 1, int channels = 1, int rate = 8000, int bits = 16, int bps = -1)  // bytes a second
+    QByteArray fmt(int format = 1, int channels = 1, int rate = 8000, int bits = 16)
     {
         return chunk("fmt ",
-                     le(format, 2) + le(channels, 2) + le(rate) + le(bps < 0 ? rate * channels * bits / 8 : bps)
+                     le(format, 2) + le(channels, 2) + le(rate) + le(rate * channels * bits / 8)
                          + le(channels * bits / 8, 2) + le(bits, 2));
     }
 
