@@ -18,9 +18,8 @@ namespace {
 
 const QByteArray kStored("a.png\r\nb.png\r\nleft over\r\n");  // only the first two lines count
 
-// The program with its own images folder: pictures marked in their top-left corner (so that a shifted or scaled
-// preview shows), one named in Latin-1 (not UTF-8), a hidden picture, a folder, a file that is no picture and
-// what a killed copy left.
+// The program with an images folder of its own; each picture is marked in its top-left corner, so that a shifted or
+// scaled preview shows.
 struct Chooser : TestApp {
     QMap<QString, QImage> drawn;  // by the name the list shows
 

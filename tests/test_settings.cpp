@@ -4,7 +4,6 @@
 #include "platform/files.h"
 #include "settings/settings.h"
 
-#include <QCoreApplication>
 #include <QTest>
 
 #include <linux/capability.h>

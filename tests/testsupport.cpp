@@ -1,8 +1,6 @@
 #include "testsupport.h"
 
-#include <QCoreApplication>
 #include <QDirIterator>
-#include <QFile>
 #include <QTest>
 
 #include <csignal>
