@@ -175,7 +175,7 @@ private slots:
         QCoreApplication::installTranslator(&marked);
         TestApp app({{"/mode.txt", QByteArray("0\r\n")}});
         const QString pictures = found.isEmpty() ? QString() : found + u'/';  // a language's own, with words in it
-        QCOMPARE(picture_of(child(app.window(), "howpic")), picture_file(":/builtin/" + pictures + "howtoplay.gif"));
+        QCOMPARE(picture_of(app.window(), "howpic"), picture_file(":/builtin/" + pictures + "howtoplay.gif"));
         app.choosers.show(Player::Player1);
         app.choosers.show(Player::Player2);
         modefrm* mode = open_mode_window(app);
@@ -185,7 +185,7 @@ private slots:
         TestApp::settle();
         for (const char* command : {"ngame", "ngame", "gmode", "exit", "on", "Off"})  // all but the first refused
             trigger(app.window(), command);
-        QCOMPARE(picture_of(child(app.window(), "playerlevel")),
+        QCOMPARE(picture_of(app.window(), "playerlevel"),
                  picture_file(app.folder.file("/docs/" + pictures + "player1.gif")));
         shown += texts_shown(pseudo);
         click(app.choosers.window(Player::Player2), "Command1");
