@@ -22,7 +22,7 @@ marked() { [ "$(cell_pixel "$1")" != "$empty_cell" ]; }
 belongs() { xprop -id "$1" WM_TRANSIENT_FOR | grep -q "$(printf 0x%x "$main")$"; }  # window: kept above the main window
 centred() {  # window: its frame, title bar included, is centred on the screen within a pixel
   local l=0 r=0 t=0 b=0; geometry "$1"; IFS=', ' read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | grep -o '[0-9, ]*$')
-  [ "$t" -gt 0 ] && [ $(((2 * (left - l) + width + l + r - 1024) ** 2 + (2 * (top - t) + height + t + b - 768) ** 2)) -le 8 ]; }
+  [ "${t:-0}" -gt 0 ] && [ $(((2 * (left - l) + width + l + r - 1024) ** 2 + (2 * (top - t) + height + t + b - 768) ** 2)) -le 8 ]; }
 
 main=$(window 'Trivolo By Quenrix')
 check "the main window opens" test -n "$main"
