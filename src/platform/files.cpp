@@ -112,10 +112,11 @@ Result<> replace_file(const QByteArray& path, const QByteArray& bytes)
     if (::access(target.constData(), W_OK) != 0 && errno != ENOENT)
         return Failure{qt_error_string(errno)};
     const auto [folder, name] = split_path(target);
-    remove_files_named(folder, [stem = replacement_stem(name)](const QByteArray& entry) {
+    const QByteArray stem = replacement_stem(name);
+    remove_files_named(folder, [&stem](const QByteArray& entry) {
         return entry.size() == stem.size() + kRandomLength && entry.startsWith(stem) && is_replacement_name(entry);
     });
-    QByteArray temporary = folder + '/' + replacement_stem(name) + "XXXXXX";
+    QByteArray temporary = folder + '/' + stem + "XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return Failure{qt_error_string(errno)};
